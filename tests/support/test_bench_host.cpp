@@ -1,0 +1,74 @@
+#include "tests/support/test_bench_host.h"
+
+#include "protocol/frame_layout.h"
+
+namespace testsupport {
+
+TestBenchHost::TestBenchHost(std::string homeFolder) : home_(std::move(homeFolder))
+{
+    link_.tcp.timeoutMs = 2000;
+    link_.tcp.pauseAfterCloseMs = 0;
+}
+
+void TestBenchHost::UseTcp(const std::string& host, std::uint16_t port)
+{
+    link_.link = links::Link::Tcpip;
+    link_.tcp.address = host;
+    link_.tcp.port = port;
+}
+
+void TestBenchHost::UseSerial(const std::string& device, int timeoutMs)
+{
+    link_.link = links::Link::Rs232;
+    link_.serial.device = device;
+    link_.serial.port = 1;
+    link_.serial.timeoutMs = timeoutMs;
+}
+
+void TestBenchHost::ShowFrameLayout(int layout)
+{
+    lastLayout = layout;
+    view = protocol::ShowFrameLayout(hexData_, layout, false, 5);
+}
+
+void TestBenchHost::BtnSend1Click()
+{
+    statusText.clear();
+    SendFrameText();
+}
+
+int TestBenchHost::SendFrameText()
+{
+    sent_.push_back(hexData_);
+    link_.frameText = hexData_;
+    link_.serial.editHexData = hexData_;
+    return links::SendFrameText(link_, reply_, *this);
+}
+
+void TestBenchHost::MonitorLog(const std::string& tag, const std::string& text, bool separator)
+{
+    links::MonitorLog(*this, tag, text, separator);
+}
+
+platform::Profile TestBenchHost::Settings() const { return platform::Profile(home_ + "/setup.cfg"); }
+
+bool TestBenchHost::Confirm(const std::string& text)
+{
+    boxes.push_back(text);
+    if (confirmAnswers.empty()) return true;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+std::string TestBenchHost::OpenFileName(const std::string& title, const std::string& filter)
+{
+    (void)title;
+    (void)filter;
+    if (fileAnswers.empty()) return {};
+    std::string answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+}  // namespace testsupport
