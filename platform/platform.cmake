@@ -1,0 +1,8 @@
+# The small layers in place of the platform interfaces: no Qt, plain POSIX.
+add_library(signplatform STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/profile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/profile_text.cpp
+)
+set_target_properties(signplatform PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_include_directories(signplatform PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(signplatform PUBLIC Threads::Threads ${CMAKE_DL_LIBS})
