@@ -2,6 +2,12 @@
 add_library(signplatform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gbk.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/deadline.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/serial_port.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/serial_port_map.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tcp_client.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/self_path.cpp
 )
 set_target_properties(signplatform PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_include_directories(signplatform PUBLIC ${PROJECT_SOURCE_DIR})

@@ -30,6 +30,7 @@ public:
 private:
     explicit SerialPort(int fd) : fd_(fd) {}
     int fd_ = -1;
+    int rate_ = 9600;  // bits per second, to size the write limit
 };
 
 // Bits per second for a speed code of the serial-port library (10 = 4800 ...
