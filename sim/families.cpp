@@ -1,0 +1,16 @@
+#include "sim/families.h"
+
+#include "sim/none_family.h"
+#include "sim/sign.h"
+
+namespace sim {
+
+// One line per family; a family reads its own settings from the options.
+std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& options)
+{
+    std::vector<std::unique_ptr<CommandFamily>> families;
+    families.push_back(std::make_unique<NoneFamily>(PlainAcknowledgement(options)));
+    return families;
+}
+
+}  // namespace sim
