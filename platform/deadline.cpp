@@ -25,7 +25,8 @@ PollResult PollFor(int fd, short events, const Deadline& deadline)
         if (n == 0) return PollResult::TimedOut;
         if (entry.revents & POLLNVAL) return PollResult::Failed;
         if (entry.revents & events) return PollResult::Ready;
-        if (entry.revents & (POLLHUP | POLLERR)) return (events & POLLIN) ? PollResult::Ready : PollResult::Failed;
+        if (entry.revents & (POLLHUP | POLLERR))
+            return (events & POLLIN) ? PollResult::Ready : PollResult::Failed;
     }
 }
 

@@ -51,13 +51,13 @@ std::string DescribeUtf8Failure(std::string_view utf8, std::size_t offset, int e
     std::size_t length = Utf8Length(static_cast<unsigned char>(rest.front()));
     std::string where = " at character " + std::to_string(CharacterNumber(utf8, offset)) + " (byte " +
                         std::to_string(offset) + ")";
-    if (error == EINVAL || length > rest.size())
-        return "incomplete UTF-8 sequence " + HexBytes(rest) + where;
+    if (error == EINVAL || length > rest.size()) return "incomplete UTF-8 sequence " + HexBytes(rest) + where;
     if (length == 0) return "invalid UTF-8 byte " + HexBytes(rest.substr(0, 1)) + where;
 
     // A well-formed character that GBK has no code for: name it and its code point.
     std::string_view character = rest.substr(0, length);
-    unsigned long code = static_cast<unsigned char>(character[0]) & (length == 1 ? 0x7F : (0xFF >> (length + 1)));
+    unsigned long code =
+        static_cast<unsigned char>(character[0]) & (length == 1 ? 0x7F : (0xFF >> (length + 1)));
     for (std::size_t i = 1; i < length; ++i) {
         unsigned char c = static_cast<unsigned char>(character[i]);
         if ((c & 0xC0) != 0x80) return "invalid UTF-8 sequence " + HexBytes(character) + where;

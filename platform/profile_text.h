@@ -30,8 +30,8 @@ private:
         std::string body;  // without the line end
         std::string end;   // "\n", "\r\n" or "" on a last line without one
         Kind kind = Kind::Other;
-        std::string name;          // section or key name, trimmed
-        std::size_t valueAt = 0;   // for a key: where the value starts in body
+        std::string name;         // section or key name, trimmed
+        std::size_t valueAt = 0;  // for a key: where the value starts in body
     };
     struct Span {
         std::size_t header;  // index of the section line

@@ -17,13 +17,16 @@ std::string Resolved(const std::string& path)
     return real ? std::string(real.get()) : path;
 }
 
+// Internal linkage: its address always lies in the binary that holds this copy.
+void Anchor() {}
+
 }  // namespace
 
 std::string SelfPath()
 {
     Dl_info info{};
     link_map* map = nullptr;
-    if (::dladdr1(reinterpret_cast<void*>(&SelfPath), &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) ==
+    if (::dladdr1(reinterpret_cast<void*>(&Anchor), &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) ==
         0)
         return {};
     // The main program has an empty name in the link map; its file is /proc/self/exe.

@@ -18,18 +18,30 @@ namespace {
 std::optional<speed_t> SpeedFor(int rate)
 {
     switch (rate) {
-        case 1200: return B1200;
-        case 2400: return B2400;
-        case 4800: return B4800;
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        case 57600: return B57600;
-        case 115200: return B115200;
-        case 230400: return B230400;
-        case 460800: return B460800;
-        case 921600: return B921600;
-        default: return std::nullopt;
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        case 230400:
+            return B230400;
+        case 460800:
+            return B460800;
+        case 921600:
+            return B921600;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -63,10 +75,7 @@ std::optional<SerialPort> SerialPort::Open(const std::string& device, int baudRa
     return port;
 }
 
-SerialPort::SerialPort(SerialPort&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), rate_(other.rate_)
-{
-}
+SerialPort::SerialPort(SerialPort&& other) noexcept : fd_(std::exchange(other.fd_, -1)), rate_(other.rate_) {}
 
 SerialPort& SerialPort::operator=(SerialPort&& other) noexcept
 {
@@ -126,16 +135,26 @@ void SerialPort::Flush()
 int RateForSpeedCode(int code)
 {
     switch (code) {
-        case 10: return 4800;
-        case 12: return 9600;
-        case 13: return 19200;
-        case 14: return 38400;
-        case 15: return 57600;
-        case 16: return 115200;
-        case 17: return 230400;
-        case 18: return 460800;
-        case 19: return 921600;
-        default: return 9600;
+        case 10:
+            return 4800;
+        case 12:
+            return 9600;
+        case 13:
+            return 19200;
+        case 14:
+            return 38400;
+        case 15:
+            return 57600;
+        case 16:
+            return 115200;
+        case 17:
+            return 230400;
+        case 18:
+            return 460800;
+        case 19:
+            return 921600;
+        default:
+            return 9600;
     }
 }
 

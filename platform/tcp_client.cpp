@@ -38,7 +38,8 @@ std::optional<TcpClient> TcpClient::Connect(const std::string& address, std::uin
     if (PollFor(client.fd_, POLLOUT, deadline) != PollResult::Ready) return std::nullopt;
     int error = 0;
     socklen_t length = sizeof error;
-    if (::getsockopt(client.fd_, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) return std::nullopt;
+    if (::getsockopt(client.fd_, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0)
+        return std::nullopt;
     return client;
 }
 

@@ -52,8 +52,8 @@ const char* const kSample =
 struct ReadCase {
     const char* section;
     const char* key;
-    const char* text;  // bench flavour, nullptr: absent (the fallback "dflt")
-    long long number;  // bench flavour with fallback -1
+    const char* text;     // bench flavour, nullptr: absent (the fallback "dflt")
+    long long number;     // bench flavour with fallback -1
     const char* libText;  // library flavour, nullptr: absent
     long long libNumber;  // library flavour with fallback -1
 };
