@@ -26,6 +26,7 @@ bool SameName(std::string_view a, std::string_view b)
 
 ProfileText::ProfileText(std::string_view content)
 {
+    lines_.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
     while (!content.empty()) {
         std::size_t newline = content.find('\n');
         std::string_view line = content.substr(0, newline);
