@@ -53,7 +53,9 @@ bool Configure(int fd, speed_t speed)
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
     tio.c_cflag |= CS8 | CLOCAL | CREAD;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    tio.c_cc[VMIN] = 0;
+    // VMIN 1: with O_NONBLOCK an empty line then reads as EAGAIN (wait and poll);
+    // with VMIN 0 it reads as 0, which ReadByte must take for a hang-up.
+    tio.c_cc[VMIN] = 1;
     tio.c_cc[VTIME] = 0;
     if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return false;
     if (::tcsetattr(fd, TCSANOW, &tio) != 0) return false;

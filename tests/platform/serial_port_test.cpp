@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <thread>
 #include <vector>
 
 #include "platform/profile.h"
@@ -106,6 +107,21 @@ TEST(SerialPort, ExchangesBytesWithThePeer)
         if (got.size() == frame.size()) break;
     }
     EXPECT_EQ(got, frame);
+}
+
+// A sign answers some time after the request: the read must wait for it, not give up.
+TEST(SerialPort, ReadByteWaitsForALateByte)
+{
+    PtyPair pty;
+    auto port = SerialPort::Open(pty.SlavePath(), 9600);
+    ASSERT_TRUE(port);
+    std::thread sign([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        pty.SignSends({0x7E});
+    });
+    auto byte = port->ReadByte(5000);
+    sign.join();
+    EXPECT_EQ(byte, std::optional<std::uint8_t>(0x7E));
 }
 
 TEST(SerialPort, ReadByteGivesUpWhenNothingComes)
