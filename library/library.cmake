@@ -1,0 +1,53 @@
+# The sending library: its logic as a static core (also linked by the tests), the
+# shared library that exports only the C functions, a dlopen loader and the host
+# program signlink-cli.
+set(SIGNLINK_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(signlinkcore STATIC
+  ${SIGNLINK_DIR}/command_builder.cpp
+  ${SIGNLINK_DIR}/frame_input.cpp
+  ${SIGNLINK_DIR}/library_api.cpp
+  ${SIGNLINK_DIR}/link_settings.cpp
+  ${SIGNLINK_DIR}/network_link.cpp
+  ${SIGNLINK_DIR}/param_value.cpp
+  ${SIGNLINK_DIR}/profile_snapshot.cpp
+  ${SIGNLINK_DIR}/reply_check.cpp
+  ${SIGNLINK_DIR}/result_codes.cpp
+  ${SIGNLINK_DIR}/return_file.cpp
+  ${SIGNLINK_DIR}/send_engine.cpp
+  ${SIGNLINK_DIR}/serial_link.cpp
+  ${SIGNLINK_DIR}/settings_file.cpp
+)
+target_include_directories(signlinkcore PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(signlinkcore PUBLIC signprotocol signplatform)
+set_target_properties(signlinkcore PROPERTIES
+  POSITION_INDEPENDENT_CODE ON
+  CXX_VISIBILITY_PRESET hidden
+  VISIBILITY_INLINES_HIDDEN ON)
+
+add_library(signlink SHARED ${SIGNLINK_DIR}/exports.cpp)
+target_link_libraries(signlink PRIVATE signlinkcore)
+set_target_properties(signlink PROPERTIES
+  CXX_VISIBILITY_PRESET hidden
+  VISIBILITY_INLINES_HIDDEN ON
+  LINK_DEPENDS ${SIGNLINK_DIR}/signlink.map)
+# Only the fourteen exports are visible, whatever the static parts inside declare.
+target_link_options(signlink PRIVATE
+  -Wl,--version-script=${SIGNLINK_DIR}/signlink.map -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+
+add_library(signlinkloader STATIC ${SIGNLINK_DIR}/signlink_loader.cpp ${SIGNLINK_DIR}/result_codes.cpp)
+target_include_directories(signlinkloader PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(signlinkloader PUBLIC ${CMAKE_DL_LIBS})
+
+add_executable(signlink-cli ${SIGNLINK_DIR}/signlink_cli.cpp)
+target_link_libraries(signlink-cli PRIVATE signlinkloader)
+add_dependencies(signlink-cli signlink)
+
+# The sample definitions and settings beside the built library, so signlink-cli
+# works at once against a virtual sign on 127.0.0.1:2015. Existing copies (which a
+# user may have edited) are kept.
+foreach(sample CmdSet.cfg SendFrame.cfg)
+  if(NOT EXISTS ${CMAKE_BINARY_DIR}/bin/${sample})
+    file(COPY ${PROJECT_SOURCE_DIR}/data/${sample} DESTINATION ${CMAKE_BINARY_DIR}/bin)
+  endif()
+endforeach()
