@@ -1,0 +1,174 @@
+#include "bench/content/program_scripts.h"
+
+namespace content {
+
+namespace {
+
+std::string ReadTextValue(const platform::Profile& settings, std::string_view section, std::string_view key,
+                          std::string_view fallback)
+{
+    std::string value = settings.ReadText(section, key, fallback);
+    if (value.size() > kMaxTextChars) {
+        value.resize(kMaxTextChars);
+    }
+    return value;
+}
+
+int ReadIntValue(const platform::Profile& settings, std::string_view section, std::string_view key)
+{
+    return static_cast<int>(settings.ReadInt(section, key, 0));
+}
+
+}  // namespace
+
+std::string_view OptionKeyPrefix(ScriptOption option)
+{
+    switch (option) {
+    case ScriptOption::Action: return "PGM_ACTION_";
+    case ScriptOption::Speed: return "PGM_SPEED_";
+    case ScriptOption::Stay: return "PGM_STAY_";
+    case ScriptOption::Color: return "PGM_COLOR_";
+    case ScriptOption::FontEng: return "PGM_FONTENG_";
+    case ScriptOption::FontChn: return "PGM_FONTCHN_";
+    }
+    return "PGM_ACTION_";
+}
+
+std::string ScriptKey(std::string_view prefix, int number)
+{
+    return std::string(prefix) + std::to_string(number);
+}
+
+int ScriptCount(const platform::Profile& settings)
+{
+    return ReadIntValue(settings, kProgramSection, kCountKey);
+}
+
+std::vector<std::string> ScriptNames(const platform::Profile& settings)
+{
+    std::vector<std::string> names;
+    const int count = ScriptCount(settings);
+    for (int n = 0; n < count; ++n) {
+        names.push_back(ReadTextValue(settings, kProgramSection, ScriptKey(kNameKey, n), kMissingName));
+    }
+    return names;
+}
+
+ProgramScript ReadScript(const platform::Profile& settings, int number)
+{
+    ProgramScript script;
+    script.name = ReadTextValue(settings, kProgramSection, ScriptKey(kNameKey, number), kMissingName);
+    script.text = ReadTextValue(settings, kProgramSection, ScriptKey(kTextKey, number), "");
+    script.hide = ReadIntValue(settings, kProgramSection, ScriptKey(kHideKey, number));
+    script.start = ReadIntValue(settings, kProgramSection, ScriptKey(kStartKey, number));
+    for (std::size_t i = 0; i < kScriptOptions.size(); ++i) {
+        script.options[i] = ReadIntValue(settings, kProgramSection, ScriptKey(OptionKeyPrefix(kScriptOptions[i]), number));
+    }
+    return script;
+}
+
+bool WriteScriptHeader(platform::Profile& settings, int number, const std::string& name, int hide, int start)
+{
+    if (number < 0) {
+        return true;
+    }
+    return settings.Write(kProgramSection, ScriptKey(kNameKey, number), name) &&
+           settings.WriteInt(kProgramSection, ScriptKey(kHideKey, number), hide) &&
+           settings.WriteInt(kProgramSection, ScriptKey(kStartKey, number), start);
+}
+
+bool WriteScriptText(platform::Profile& settings, int number, const std::string& text)
+{
+    if (number < 0) {
+        return true;
+    }
+    return settings.Write(kProgramSection, ScriptKey(kTextKey, number), text);
+}
+
+bool WriteScriptOption(platform::Profile& settings, int number, ScriptOption option, int position)
+{
+    if (number < 0) {
+        return true;
+    }
+    return settings.WriteInt(kProgramSection, ScriptKey(OptionKeyPrefix(option), number), position);
+}
+
+bool AppendScript(platform::Profile& settings, int listed, const std::string& name, int hide, int start)
+{
+    return settings.WriteInt(kProgramSection, kCountKey, listed + 1) &&
+           WriteScriptHeader(settings, listed, name, hide, start);
+}
+
+bool DeleteScript(platform::Profile& settings, int selected, int listed)
+{
+    if (listed <= 0 || selected < 0 || selected >= listed) {
+        return true;
+    }
+    // Keys are copied as stored (raw), so an absent key stays absent in meaning: a
+    // missing text or option is written as it read, its default.
+    for (int n = selected; n + 1 < listed; ++n) {
+        const ProgramScript next = ReadScript(settings, n + 1);
+        const auto rawName = settings.ReadRaw(kProgramSection, ScriptKey(kNameKey, n + 1));
+        const auto rawText = settings.ReadRaw(kProgramSection, ScriptKey(kTextKey, n + 1));
+        bool ok = settings.Write(kProgramSection, ScriptKey(kNameKey, n), rawName.value_or(std::string(kMissingName))) &&
+                  settings.Write(kProgramSection, ScriptKey(kTextKey, n), rawText.value_or("")) &&
+                  settings.WriteInt(kProgramSection, ScriptKey(kHideKey, n), next.hide) &&
+                  settings.WriteInt(kProgramSection, ScriptKey(kStartKey, n), next.start);
+        for (std::size_t i = 0; ok && i < kScriptOptions.size(); ++i) {
+            ok = settings.WriteInt(kProgramSection, ScriptKey(OptionKeyPrefix(kScriptOptions[i]), n), next.options[i]);
+        }
+        if (!ok) {
+            return false;
+        }
+    }
+    return settings.WriteInt(kProgramSection, kCountKey, listed - 1);
+}
+
+const std::vector<Vocabulary>& Vocabularies()
+{
+    static const std::vector<Vocabulary> table = {
+        {"ACTION", "ACT_NAME_", true,
+         {"ComboBox_Action", "ComboBox_Action_Ogif", "ComboBox_Action_Event", "ComboBox_Action_EventText"},
+         "ComboBox_Action_EventText"},
+        {"COLOR", "COLOR_NAME_", true, {"ComboBox_Color", "ComboBox_ColorEvent", "ComboBox_Color1", "ComboBox_Color2"}, ""},
+        {"FONTENG", "FONT_NAME_", false, {"ComboBox_FontEng", "ComboBox_FontEngEvent"}, ""},
+        {"FONTCHN", "FONT_NAME_", false, {"ComboBox_FontChn", "ComboBox_FontChnEvent"}, ""},
+        {"SPEED", "SPEED_NAME_", true, {"ComboBox_Speed", "ComboBox_SpeedEvent", "ComboBox_Speed_Ogif"}, ""},
+        {"STAY", "STAY_NAME_", true, {"ComboBox_Stay", "ComboBox_Stay_Ogif", "ComboBox_StayEvent"}, ""},
+    };
+    return table;
+}
+
+std::string ScriptLanguage(const platform::Profile& settings)
+{
+    return ReadTextValue(settings, kProgramSection, kLanguageKey, "cn");
+}
+
+std::vector<std::string> ReadVocabulary(const platform::Profile& settings, const Vocabulary& vocabulary,
+                                        std::string_view language)
+{
+    std::vector<std::string> names;
+    const int count = ReadIntValue(settings, vocabulary.section, kCountKey);
+    for (int i = 0; i < count; ++i) {
+        std::string key(vocabulary.namePrefix);
+        if (vocabulary.languageVariant) {
+            key += std::string(language) + "_";
+        }
+        key += std::to_string(i);
+        names.push_back(ReadTextValue(settings, vocabulary.section, key, kMissingName));
+    }
+    return names;
+}
+
+int FontCode(const platform::Profile& settings, bool asian, int position)
+{
+    return static_cast<int>(settings.ReadInt(asian ? "FONTCHN" : "FONTENG", "FONT_VALUE_" + std::to_string(position),
+                                             asian ? 528 : 256));
+}
+
+bool FontPanelShown(const platform::Profile& settings)
+{
+    return settings.ReadInt(kFontSection, kFontPanelKey, 0) > 0;
+}
+
+}  // namespace content
