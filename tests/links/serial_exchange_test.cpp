@@ -16,6 +16,8 @@ namespace {
 
 using linkstest::Join;
 using linkstest::kNoneText;
+using linkstest::Letters;
+using linkstest::LettersText;
 using linkstest::NoneBytes;
 using linkstest::NoneReply;
 using linkstest::Unescaped;
@@ -78,6 +80,15 @@ TEST(SerialExchange, StoresLogsAndUnescapesTheReply)
         {"bytes before the frame", {"--fault", "prefix:00 00"}, Join({0x00, 0x00}, NoneReply()), 17},
         // A sign that never ends its reply fills the buffer and no more.
         {"flood", {"--fault", "flood:2000"}, flood, 1024},
+        // The frame's own 7E 01 comes after the prefix, at index 3 or later, so it
+        // closes the reply. At the buffer's end: the 00 takes the last slot, or, when
+        // the 7E itself lands there, there is no room for the 00.
+        {"closing 7E two slots before the end", {"--fault", "prefix:" + LettersText(1021)},
+         Join(Letters(1021), {0x7E, 0x00}), 1023},
+        {"closing 7E one slot before the end", {"--fault", "prefix:" + LettersText(1022)},
+         Join(Letters(1022), {0x7E, 0x00}), 1024},
+        {"closing 7E in the last slot", {"--fault", "prefix:" + LettersText(1023)}, Join(Letters(1023), {0x7E}),
+         1024},
     };
     for (const SerialCase& c : cases) {
         SCOPED_TRACE(c.name);

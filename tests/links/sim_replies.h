@@ -50,6 +50,15 @@ inline std::vector<std::uint8_t> Join(std::vector<std::uint8_t> a, const std::ve
     return a;
 }
 
+// n bytes of 0x41 ("A"), as bytes and as the hex text the virtual sign takes.
+inline std::vector<std::uint8_t> Letters(std::size_t n) { return std::vector<std::uint8_t>(n, 0x41); }
+inline std::string LettersText(std::size_t n)
+{
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i) text += i ? " 41" : "41";
+    return text;
+}
+
 // The reply without the end marker's 00: what a reader sees up to the closing 7E.
 inline std::vector<std::uint8_t> WithoutLast(std::vector<std::uint8_t> bytes, std::size_t n = 1)
 {

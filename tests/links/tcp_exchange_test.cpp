@@ -20,6 +20,8 @@
 namespace {
 
 using linkstest::Join;
+using linkstest::Letters;
+using linkstest::LettersText;
 using linkstest::NoneBytes;
 using linkstest::NoneReply;
 using linkstest::Unescaped;
@@ -83,6 +85,13 @@ TEST(TcpExchange, StoresSumsLogsAndUnescapesTheReply)
          NoneReply(), 15},
         // A reply that never ends is cut at 992 bytes from its first 7E.
         {"flood", {"--fault", "flood:2000"}, flood, flood, 992},
+        // 979 data bytes put the closing 7E at index 991: it is still taken, with its 00.
+        {"closing 7E at the limit", {"--reply-data", "00 " + LettersText(978)},
+         WithoutLast(NoneReply(Join({0x00}, Letters(978)))), NoneReply(Join({0x00}, Letters(978))), 993},
+        // One more data byte and the limit comes first: the closing 7E is never read.
+        {"closing 7E past the limit", {"--reply-data", "00 " + LettersText(979)},
+         WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2), WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2),
+         992},
     };
     for (const TcpCase& c : cases) {
         SCOPED_TRACE(c.name);
