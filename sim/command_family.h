@@ -22,6 +22,7 @@ struct Request {
 struct Reply {
     std::vector<std::uint8_t> data{0x00};
     bool silent = false;  // answer nothing at all
+    int delayMs = 0;      // the sign's own reply delay (set with BAUD), before any late fault
 };
 
 // Settings given on the command line that a family may read ("--adc 1,2,3" is

@@ -1,5 +1,7 @@
 #include "sim/families.h"
 
+#include "sim/device_family.h"
+#include "sim/event_family.h"
 #include "sim/none_family.h"
 #include "sim/sign.h"
 
@@ -10,6 +12,8 @@ std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& optio
 {
     std::vector<std::unique_ptr<CommandFamily>> families;
     families.push_back(std::make_unique<NoneFamily>(PlainAcknowledgement(options)));
+    families.push_back(std::make_unique<DeviceFamily>(options));
+    families.push_back(std::make_unique<EventFamily>());
     return families;
 }
 

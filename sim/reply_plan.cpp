@@ -67,7 +67,7 @@ ReplyPlan PlanReply(const Request& request, const Reply& reply, const Faults& fa
         plan.closeAfter = true;
     }
 
-    const int firstDelay = faults.lateMs.value_or(0);
+    const int firstDelay = reply.delayMs + faults.lateMs.value_or(0);
     if (faults.piecesMs && !bytes.empty()) {
         for (std::size_t at = 0; at < bytes.size(); at += kPieceBytes) {
             const auto end = bytes.begin() + static_cast<std::ptrdiff_t>(std::min(at + kPieceBytes, bytes.size()));
