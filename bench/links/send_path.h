@@ -20,7 +20,8 @@ struct SendRequest {
     TcpRequest tcp;         // address of the network panel
 };
 
-// Converts the FrameText to bytes and runs one exchange over the chosen link. Text
+// Converts the FrameText to bytes and runs one exchange over the chosen link (the
+// serial SEND line shows frameText, whatever serial.editHexData holds). Text
 // longer than 2,047 characters is refused with an ERROR line and nothing is sent
 // (result 0). A positive result is the reply's byte count in the buffer.
 int SendFrameText(const SendRequest& request, ReplyBuffer& reply, Monitor& monitor);
