@@ -263,8 +263,8 @@ int main(int argc, char** argv)
         const Figures tcp = Run(tcpNoPause, count);
         const Figures tcpPaused = Run(NoneRequest(sim, links::Link::Tcpip), pauseCount);
 
-        std::printf("NONE exchanges with signsim (pty %s, tcp %s:%u)\n", sim.Pty().c_str(), sim.Host().c_str(),
-                    static_cast<unsigned>(sim.Port()));
+        std::printf("NONE exchanges with signsim (pty %s, tcp %s:%u)\n", sim.Pty().c_str(),
+                    sim.Host().c_str(), static_cast<unsigned>(sim.Port()));
         std::printf("%-24s %6s %10s %14s %16s %9s\n", "link", "count", "per second", "wall ms each",
                     "our CPU us each", "failures");
         Print("RS232 (pty)", serial);

@@ -17,8 +17,8 @@ constexpr std::size_t kMaxStored = 992;
 
 struct Received {
     std::size_t stored = 0;
-    unsigned sum = 0;   // 8-bit sum of every byte read, shown in the monitor only
-    bool any = false;   // some byte came, stored or not
+    unsigned sum = 0;  // 8-bit sum of every byte read, shown in the monitor only
+    bool any = false;  // some byte came, stored or not
 };
 
 // Bytes before the first 7E are summed but dropped; the next 7E closes the reply
@@ -58,7 +58,8 @@ int TcpExchange(const TcpRequest& request, std::span<const std::uint8_t> bytes, 
         return -1;
     }
     if (request.log) {
-        MonitorLog(monitor, "PORT", "Send " + request.address + " bytes:" + std::to_string(bytes.size()), false);
+        MonitorLog(monitor, "PORT", "Send " + request.address + " bytes:" + std::to_string(bytes.size()),
+                   false);
     }
     const std::size_t written = client->Write(bytes, request.timeoutMs);
     if (request.log) {
@@ -68,17 +69,19 @@ int TcpExchange(const TcpRequest& request, std::span<const std::uint8_t> bytes, 
         MonitorLog(monitor, "SEND", sent, false);
     }
     if (written < bytes.size()) {
-        MonitorLog(monitor, "ERROR",
-                   "[DBUG] Send length Error:" + std::to_string(bytes.size()) + ",xx:" + std::to_string(written),
-                   true);
+        MonitorLog(
+            monitor, "ERROR",
+            "[DBUG] Send length Error:" + std::to_string(bytes.size()) + ",xx:" + std::to_string(written),
+            true);
         return -1;
     }
 
     const Received received = ReadReply(*client, request.timeoutMs, reply);
     if (received.any) {
-        MonitorLog(monitor, "RECV",
-                   "Recv bytes:" + std::to_string(received.stored) + " CheckSum:" + std::to_string(received.sum),
-                   false);
+        MonitorLog(
+            monitor, "RECV",
+            "Recv bytes:" + std::to_string(received.stored) + " CheckSum:" + std::to_string(received.sum),
+            false);
     }
     client.reset();
     if (request.pauseAfterCloseMs > 0)

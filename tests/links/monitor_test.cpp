@@ -32,17 +32,15 @@ TEST(MonitorLog, WritesTaggedLinesAndTheSeparatorWhenAsked)
     }
 }
 
-TEST(MonitorLog, SeparatorIs33Hyphens)
-{
-    EXPECT_EQ(links::kSeparatorLine, std::string(33, '-'));
-}
+TEST(MonitorLog, SeparatorIs33Hyphens) { EXPECT_EQ(links::kSeparatorLine, std::string(33, '-')); }
 
 TEST(CollectingMonitor, KeepsLinesInOrderUntilCleared)
 {
     links::CollectingMonitor monitor;
     links::MonitorLog(monitor, "PORT", "COM2", false);
     links::MonitorLog(monitor, "SEND", "7E ", true);
-    EXPECT_EQ(monitor.Lines(), (std::vector<std::string>{"[PORT]: COM2", "[SEND]: 7E ", std::string(33, '-')}));
+    EXPECT_EQ(monitor.Lines(),
+              (std::vector<std::string>{"[PORT]: COM2", "[SEND]: 7E ", std::string(33, '-')}));
     monitor.Clear();
     EXPECT_TRUE(monitor.Lines().empty());
     links::MonitorLog(monitor, "RECV", "x", false);

@@ -53,8 +53,8 @@ TEST(SendFrameText, DispatchesByLinkChoice)
     } cases[] = {
         {links::Link::Rs232, {"[PORT]: COM7", "[SEND]: " + kNoneText, reply, kSeparator}},
         {links::Link::Tcpip,
-         {"[PORT]: Send 127.0.0.1 bytes:14", "[SEND]: " + kNoneText, "[RECV]: Recv bytes:15 CheckSum:97", reply,
-          kSeparator}},
+         {"[PORT]: Send 127.0.0.1 bytes:14", "[SEND]: " + kNoneText, "[RECV]: Recv bytes:15 CheckSum:97",
+          reply, kSeparator}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.link));
@@ -82,7 +82,9 @@ TEST(SendFrameText, RefusesTextLongerThan2047Characters)
 {
     BothLinks sign;
     // A malformed triple ends the conversion, so the padding adds no bytes.
-    const auto padded = [](std::size_t size) { return kNoneText + std::string(size - kNoneText.size(), '-'); };
+    const auto padded = [](std::size_t size) {
+        return kNoneText + std::string(size - kNoneText.size(), '-');
+    };
     for (const links::Link link : {links::Link::Rs232, links::Link::Tcpip}) {
         SCOPED_TRACE(static_cast<int>(link));
         links::ReplyBuffer reply;
@@ -94,8 +96,8 @@ TEST(SendFrameText, RefusesTextLongerThan2047Characters)
         monitor.Clear();
         EXPECT_EQ(links::SendFrameText(sign.Request(link, padded(2048)), reply, monitor), 0);
         EXPECT_EQ(monitor.Lines(),
-                  (std::vector<std::string>{"[ERROR]: Frame text too long: 2048 characters, the limit is 2047",
-                                            kSeparator}));
+                  (std::vector<std::string>{
+                      "[ERROR]: Frame text too long: 2048 characters, the limit is 2047", kSeparator}));
     }
 }
 
@@ -125,8 +127,9 @@ TEST(SendFrameText, EmptyTextSendsNothingAndWaitsInVain)
     links::ReplyBuffer reply;
     links::CollectingMonitor monitor;
     EXPECT_EQ(links::SendFrameText(sign.Request(links::Link::Tcpip, ""), reply, monitor), -1);
-    EXPECT_EQ(monitor.Lines(), (std::vector<std::string>{"[PORT]: Send 127.0.0.1 bytes:0", "[SEND]: ",
-                                                         "[RECV]: None Respond from : TCP127.0.0.1", kSeparator}));
+    EXPECT_EQ(monitor.Lines(),
+              (std::vector<std::string>{"[PORT]: Send 127.0.0.1 bytes:0",
+                                        "[SEND]: ", "[RECV]: None Respond from : TCP127.0.0.1", kSeparator}));
 }
 
 // The first reply is longer (two bytes before its frame); the second overwrites only

@@ -28,7 +28,7 @@ const std::string kSeparator(33, '-');
 TEST(BaudCode, MapsRatesToSpeedCodes)
 {
     const std::pair<int, int> cases[] = {
-        {9600, 12},   {19200, 13},  {38400, 14}, {57600, 15}, {115200, 16},
+        {9600, 12},   {19200, 13},  {38400, 14},  {57600, 15}, {115200, 16},
         {230400, 17}, {460800, 18}, {921600, 19}, {4800, 15},  {0, 15},
     };
     for (const auto& [rate, code] : cases) EXPECT_EQ(links::BaudCode(rate), code) << rate;
@@ -83,11 +83,17 @@ TEST(SerialExchange, StoresLogsAndUnescapesTheReply)
         // The frame's own 7E 01 comes after the prefix, at index 3 or later, so it
         // closes the reply. At the buffer's end: the 00 takes the last slot, or, when
         // the 7E itself lands there, there is no room for the 00.
-        {"closing 7E two slots before the end", {"--fault", "prefix:" + LettersText(1021)},
-         Join(Letters(1021), {0x7E, 0x00}), 1023},
-        {"closing 7E one slot before the end", {"--fault", "prefix:" + LettersText(1022)},
-         Join(Letters(1022), {0x7E, 0x00}), 1024},
-        {"closing 7E in the last slot", {"--fault", "prefix:" + LettersText(1023)}, Join(Letters(1023), {0x7E}),
+        {"closing 7E two slots before the end",
+         {"--fault", "prefix:" + LettersText(1021)},
+         Join(Letters(1021), {0x7E, 0x00}),
+         1023},
+        {"closing 7E one slot before the end",
+         {"--fault", "prefix:" + LettersText(1022)},
+         Join(Letters(1022), {0x7E, 0x00}),
+         1024},
+        {"closing 7E in the last slot",
+         {"--fault", "prefix:" + LettersText(1023)},
+         Join(Letters(1023), {0x7E}),
          1024},
     };
     for (const SerialCase& c : cases) {
@@ -99,9 +105,9 @@ TEST(SerialExchange, StoresLogsAndUnescapesTheReply)
         const int result = links::SerialExchange(sign.Request(), NoneBytes(), reply, monitor);
 
         EXPECT_EQ(result, c.result);
-        EXPECT_EQ(monitor.Lines(), (std::vector<std::string>{"[PORT]: COM3", "[SEND]: " + kNoneText,
-                                                             "[RECV]: " + protocol::HexText(c.received),
-                                                             kSeparator}));
+        EXPECT_EQ(monitor.Lines(),
+                  (std::vector<std::string>{"[PORT]: COM3", "[SEND]: " + kNoneText,
+                                            "[RECV]: " + protocol::HexText(c.received), kSeparator}));
         const std::vector<std::uint8_t> expected = Unescaped(c.received);
         ASSERT_EQ(expected.size(), static_cast<std::size_t>(c.result));
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), reply.bytes.begin()));

@@ -1,11 +1,10 @@
 #include "bench/links/tcp_exchange.h"
 
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
@@ -75,22 +74,36 @@ TEST(TcpExchange, StoresSumsLogsAndUnescapesTheReply)
     flood.resize(992, 0x41);
     const TcpCase cases[] = {
         {"plain reply", {}, WithoutLast(NoneReply()), NoneReply(), 15},
-        {"escaped data", {"--reply-data", "00 7E 7D"}, WithoutLast(NoneReply({0x00, 0x7E, 0x7D})),
-         NoneReply({0x00, 0x7E, 0x7D}), 17},
+        {"escaped data",
+         {"--reply-data", "00 7E 7D"},
+         WithoutLast(NoneReply({0x00, 0x7E, 0x7D})),
+         NoneReply({0x00, 0x7E, 0x7D}),
+         17},
         {"no end marker", {"--fault", "noend"}, WithoutLast(NoneReply(), 2), WithoutLast(NoneReply(), 2), 13},
         // Bytes before the start marker are summed but not stored.
-        {"zeros before the frame", {"--fault", "prefix:00 00"}, Join({0x00, 0x00}, WithoutLast(NoneReply())),
-         NoneReply(), 15},
-        {"bytes before the frame", {"--fault", "prefix:11 22"}, Join({0x11, 0x22}, WithoutLast(NoneReply())),
-         NoneReply(), 15},
+        {"zeros before the frame",
+         {"--fault", "prefix:00 00"},
+         Join({0x00, 0x00}, WithoutLast(NoneReply())),
+         NoneReply(),
+         15},
+        {"bytes before the frame",
+         {"--fault", "prefix:11 22"},
+         Join({0x11, 0x22}, WithoutLast(NoneReply())),
+         NoneReply(),
+         15},
         // A reply that never ends is cut at 992 bytes from its first 7E.
         {"flood", {"--fault", "flood:2000"}, flood, flood, 992},
         // 979 data bytes put the closing 7E at index 991: it is still taken, with its 00.
-        {"closing 7E at the limit", {"--reply-data", "00 " + LettersText(978)},
-         WithoutLast(NoneReply(Join({0x00}, Letters(978)))), NoneReply(Join({0x00}, Letters(978))), 993},
+        {"closing 7E at the limit",
+         {"--reply-data", "00 " + LettersText(978)},
+         WithoutLast(NoneReply(Join({0x00}, Letters(978)))),
+         NoneReply(Join({0x00}, Letters(978))),
+         993},
         // One more data byte and the limit comes first: the closing 7E is never read.
-        {"closing 7E past the limit", {"--reply-data", "00 " + LettersText(979)},
-         WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2), WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2),
+        {"closing 7E past the limit",
+         {"--reply-data", "00 " + LettersText(979)},
+         WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2),
+         WithoutLast(NoneReply(Join({0x00}, Letters(979))), 2),
          992},
     };
     for (const TcpCase& c : cases) {
@@ -103,11 +116,10 @@ TEST(TcpExchange, StoresSumsLogsAndUnescapesTheReply)
 
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(monitor.Lines(),
-                  (std::vector<std::string>{
-                      kSendLines[0], kSendLines[1],
-                      "[RECV]: Recv bytes:" + std::to_string(c.stored.size()) +
-                          " CheckSum:" + std::to_string(ByteSum(c.read)),
-                      "[RECV]: " + protocol::HexText(c.stored), kSeparator}));
+                  (std::vector<std::string>{kSendLines[0], kSendLines[1],
+                                            "[RECV]: Recv bytes:" + std::to_string(c.stored.size()) +
+                                                " CheckSum:" + std::to_string(ByteSum(c.read)),
+                                            "[RECV]: " + protocol::HexText(c.stored), kSeparator}));
         const std::vector<std::uint8_t> expected = Unescaped(c.stored);
         ASSERT_EQ(expected.size(), static_cast<std::size_t>(c.result));
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), reply.bytes.begin()));
@@ -121,9 +133,9 @@ TEST(TcpExchange, WorkedExampleLinesForTheNoneProbe)
     links::CollectingMonitor monitor;
     ASSERT_EQ(links::TcpExchange(RequestFor(sim), NoneBytes(), reply, monitor), 15);
     // FE FE 00 05 4E 4F 4E 45 00 sums to 0x0331; + 0x5AA5 gives the check 5D D6.
-    EXPECT_EQ(monitor.Lines(),
-              (std::vector<std::string>{kSendLines[0], kSendLines[1], "[RECV]: Recv bytes:15 CheckSum:97",
-                                        "[RECV]: 7E 01 FE FE 00 05 4E 4F 4E 45 00 5D D6 7E 00 ", kSeparator}));
+    EXPECT_EQ(monitor.Lines(), (std::vector<std::string>{
+                                   kSendLines[0], kSendLines[1], "[RECV]: Recv bytes:15 CheckSum:97",
+                                   "[RECV]: 7E 01 FE FE 00 05 4E 4F 4E 45 00 5D D6 7E 00 ", kSeparator}));
 }
 
 TEST(TcpExchange, SilentSignGivesNoneRespondWithoutCountLine)
@@ -172,7 +184,8 @@ TEST(TcpExchange, UnreachableOrMalformedAddressIsAnError)
         reply.bytes.fill(0xAB);
         links::CollectingMonitor monitor;
         EXPECT_EQ(links::TcpExchange(request, NoneBytes(), reply, monitor), -1);
-        EXPECT_EQ(monitor.Lines(), (std::vector<std::string>{"[ERROR]: Can't Open TCPIP " + address, kSeparator}));
+        EXPECT_EQ(monitor.Lines(),
+                  (std::vector<std::string>{"[ERROR]: Can't Open TCPIP " + address, kSeparator}));
         EXPECT_TRUE(std::all_of(reply.bytes.begin(), reply.bytes.end(), [](auto b) { return b == 0xAB; }));
     }
 }
