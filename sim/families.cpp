@@ -1,5 +1,6 @@
 #include "sim/families.h"
 
+#include "sim/content_family.h"
 #include "sim/device_family.h"
 #include "sim/event_family.h"
 #include "sim/none_family.h"
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& optio
     families.push_back(std::make_unique<NoneFamily>(PlainAcknowledgement(options)));
     families.push_back(std::make_unique<DeviceFamily>(options));
     families.push_back(std::make_unique<EventFamily>());
+    families.push_back(std::make_unique<ContentFamily>());
     return families;
 }
 
