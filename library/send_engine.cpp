@@ -20,12 +20,17 @@
 namespace signlink {
 namespace {
 
-using LinkOpener = std::function<std::unique_ptr<FrameLink>()>;
+int ClampedInt(long long value, long long low, long long high, int fallback)
+{
+    return value < low || value > high ? fallback : static_cast<int>(value);
+}
 
-// The frame loop, the same for both links. `openLink` runs after FrameReturn.dat
-// was started (the serial port) or hands over the link opened before (network).
-int FrameLoop(const LibraryFiles& files, const SendOptions& options, std::uint16_t signId,
-              const LinkOpener& openLink, int openFailure)
+}  // namespace
+
+// The same for both links: `openLink` opens the serial port here, or hands over the
+// connection made before.
+int RunFrameLoop(const LibraryFiles& files, const SendOptions& options, std::uint16_t signId,
+                 const LinkOpener& openLink, int openFailure)
 {
     const FrameInput input(ProfileSnapshot::Load(files.frameInput));
     const auto count = input.Count();
@@ -63,13 +68,6 @@ int FrameLoop(const LibraryFiles& files, const SendOptions& options, std::uint16
     return written ? result : kFileWrite;
 }
 
-int ClampedInt(long long value, long long low, long long high, int fallback)
-{
-    return value < low || value > high ? fallback : static_cast<int>(value);
-}
-
-}  // namespace
-
 LibraryFiles LibraryFiles::In(const std::string& directory)
 {
     auto at = [&](std::string_view name) { return directory + "/" + std::string(name); };
@@ -95,7 +93,7 @@ int RunSend(const LibraryFiles& files, const SendOptions& options)
             if (!port) return nullptr;
             return std::make_unique<SerialLink>(std::move(*port));
         };
-        return FrameLoop(files, options, static_cast<std::uint16_t>(screenId), openPort, kPortOpen);
+        return RunFrameLoop(files, options, static_cast<std::uint16_t>(screenId), openPort, kPortOpen);
     }
 
     const std::string address = SignAddress(
@@ -106,7 +104,7 @@ int RunSend(const LibraryFiles& files, const SendOptions& options)
     if (const int* code = std::get_if<int>(&opened)) return *code;
     auto connection = std::make_unique<NetworkLink>(std::move(std::get<NetworkLink>(opened)));
     const LinkOpener handOver = [&]() -> std::unique_ptr<FrameLink> { return std::move(connection); };
-    return FrameLoop(files, options, protocol::kAllSignsId, handOver, kNetConnect);
+    return RunFrameLoop(files, options, protocol::kAllSignsId, handOver, kNetConnect);
 }
 
 }  // namespace signlink

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+
+#include "library/frame_link.h"
 
 namespace signlink {
 
@@ -24,5 +29,11 @@ struct SendOptions {
 // FrameInput.dat, sends each with up to three attempts and records the run in
 // FrameReturn.dat. Returns 0 or a result code.
 int RunSend(const LibraryFiles& files, const SendOptions& options);
+
+// The frame loop of a run over a link that `openLink` gives once FrameReturn.dat
+// was started (nullptr: the run ends with openFailure).
+using LinkOpener = std::function<std::unique_ptr<FrameLink>()>;
+int RunFrameLoop(const LibraryFiles& files, const SendOptions& options, std::uint16_t signId,
+                 const LinkOpener& openLink, int openFailure);
 
 }  // namespace signlink

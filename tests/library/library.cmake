@@ -1,0 +1,13 @@
+# Tests of the sending library: through the real libsignlink.so copied into
+# temporary folders, against signsim over a pty and loopback TCP, plus the core's
+# pure rules.
+add_executable(library_tests
+  ${CMAKE_CURRENT_LIST_DIR}/library_folder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lifecycle_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/command_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/send_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/core_test.cpp
+)
+target_link_libraries(library_tests PRIVATE signlinkcore signlinkloader testsupport GTest::gtest_main)
+add_dependencies(library_tests signlink signsim)
+gtest_discover_tests(library_tests)
