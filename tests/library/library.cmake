@@ -11,3 +11,11 @@ add_executable(library_tests
 target_link_libraries(library_tests PRIVATE signlinkcore signlinkloader testsupport GTest::gtest_main)
 add_dependencies(library_tests signlink signsim)
 gtest_discover_tests(library_tests)
+
+# The library shows its fourteen exports and nothing else.
+find_program(SIGNLINK_NM nm)
+if(SIGNLINK_NM)
+  add_test(NAME library_exports_only
+           COMMAND sh -c "'${SIGNLINK_NM}' -D --defined-only \"$1\" | awk '$2 ~ /[A-Z]/ {print $3}' | LC_ALL=C sort | diff - \"$2\""
+                   sh $<TARGET_FILE:signlink> ${CMAKE_CURRENT_LIST_DIR}/exports.txt)
+endif()
