@@ -149,6 +149,7 @@ TEST(LibrarySend, RepliesAreJudgedWithThreeAttemptsOverTheSerialLink)
         {{"--fault", "unframed"}, -7, 3},
         {{"--fault", "noend"}, -7, 3},
         {{"--fault", "prefix:00"}, -7, 3},
+        {{"--fault", "flood:30000"}, -7, 3},  // the reception stops when its 20,480 bytes are full
         {{"--fault", "status:05"}, 0, 1},  // the status byte is the host's business
         {{"--fault", "badcheck", "--fault-count", "2"}, 0, 3},
         {{"--fault", "silent", "--fault-count", "1"}, 0, 2},
@@ -303,6 +304,16 @@ TEST(LibrarySendNetwork, ASilentSignGivesMinus5ThenMinus11WithinAboutASecond)
     EXPECT_LT(took, std::chrono::milliseconds(2500)) << "one cut-off reception, then the attempts fail at once";
     EXPECT_EQ(LoggedFrames(rig.log).size(), 1u) << "the later attempts are not sent";
     EXPECT_EQ(rig.folder.ReturnKeys(), (Keys{"ErrorNo=-11", "EndFlag=1", "Frames=2", "FramesSending=1"}));
+}
+
+TEST(LibrarySendNetwork, AConnectionDroppedMidReplyEndsTheRunAtOnce)
+{
+    TcpRig rig({"--fault", "drop"});
+    rig.folder.Write("FrameInput.dat", FrameInput({"4E 4F 4E 45 "}));
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(rig.folder.Lib().Send(0, 0), -11);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(900));
+    EXPECT_EQ(rig.folder.ReturnKeys()[0], "ErrorNo=-11");
 }
 
 TEST(LibrarySendNetwork, RetriesOverOneConnection)
