@@ -31,9 +31,10 @@ Timing Timed(Call call)
 
 std::string PagedCommand(const std::string& name, const std::string& file)
 {
-    return "[" + name + "]\nPARANUMB=3\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=MWRD\nP02_TYPE=HEX\nP02_BYTE=1\n"
-           "P02_VALU=55\nP03_TYPE=FILE\nP03_HEAD=3\nP03_INIT=100000\nP03_BYTE=" + std::to_string(kPageBytes) +
-           "\nP03_VALU=" + file + "\n";
+    return "[" + name +
+           "]\nPARANUMB=3\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=MWRD\nP02_TYPE=HEX\nP02_BYTE=1\n"
+           "P02_VALU=55\nP03_TYPE=FILE\nP03_HEAD=3\nP03_INIT=100000\nP03_BYTE=" +
+           std::to_string(kPageBytes) + "\nP03_VALU=" + file + "\n";
 }
 
 void WriteFile(const std::string& path, int frames)
@@ -51,11 +52,12 @@ int main()
     std::filesystem::copy_file(std::string(SIGN_BIN_DIR) + "/libsignlink.so", dir.File("libsignlink.so"));
     WriteFile(dir.File("small.bin"), 1000);
     WriteFile(dir.File("large.bin"), 10000);
-    testsupport::WriteTextFile(dir.File("CmdSet.cfg"),
-                               PagedCommand("SMALL", dir.File("small.bin")) + PagedCommand("LARGE", dir.File("large.bin")));
-    testsupport::WriteTextFile(dir.File("SendFrame.cfg"), "[Setup]\nCommuPort=TCP\n[Argv]\nScreenID=65278\n"
-                                                          "BroadCastId=127.0.0.1\nPort=" +
-                                                              std::to_string(sim.TcpPort()) + "\n");
+    testsupport::WriteTextFile(dir.File("CmdSet.cfg"), PagedCommand("SMALL", dir.File("small.bin")) +
+                                                           PagedCommand("LARGE", dir.File("large.bin")));
+    testsupport::WriteTextFile(dir.File("SendFrame.cfg"),
+                               "[Setup]\nCommuPort=TCP\n[Argv]\nScreenID=65278\n"
+                               "BroadCastId=127.0.0.1\nPort=" +
+                                   std::to_string(sim.TcpPort()) + "\n");
     std::string error;
     auto lib = signlink::LoadedLibrary::Load(dir.File("libsignlink.so"), error);
     if (!lib || lib->OpenSF() != 0) {
@@ -75,8 +77,8 @@ int main()
             return 1;
         }
         std::printf("%6d frames of %d bytes: Cmd2Frame %.3f s (%.0f frames/s), Send %.3f s (%.0f frames/s)\n",
-                    frames[i], kPageBytes + 8, build[i].seconds, frames[i] / build[i].seconds, send[i].seconds,
-                    frames[i] / send[i].seconds);
+                    frames[i], kPageBytes + 8, build[i].seconds, frames[i] / build[i].seconds,
+                    send[i].seconds, frames[i] / send[i].seconds);
     }
     std::printf("ratio 10,000 / 1,000 frames: Cmd2Frame %.1f, Send %.1f (goal: at most 12)\n",
                 build[1].seconds / build[0].seconds, send[1].seconds / send[0].seconds);

@@ -17,9 +17,11 @@ int main(void)
 
     SfComSelectRecord link;
     SfIpRecord ip;
-    int ok = check("SF_RetComSelect", SF_RetComSelect(&link)) && check("SF_RetBroadcastIp", SF_RetBroadcastIp(&ip));
-    if (ok) printf("link %s, broadcast %d.%d.%d.%d\n", link.link ? "tcp" : "rs232", (int)ip.part[0], (int)ip.part[1],
-                   (int)ip.part[2], (int)ip.part[3]);
+    int ok = check("SF_RetComSelect", SF_RetComSelect(&link)) &&
+             check("SF_RetBroadcastIp", SF_RetBroadcastIp(&ip));
+    if (ok)
+        printf("link %s, broadcast %d.%d.%d.%d\n", link.link ? "tcp" : "rs232", (int)ip.part[0],
+               (int)ip.part[1], (int)ip.part[2], (int)ip.part[3]);
 
     ok = ok && check("CmdSet", CmdSet("VRAM", 4, "Hello", 0)) && check("Cmd2Frame", Cmd2Frame("VRAM")) &&
          check("Send", Send(0, 0));

@@ -89,7 +89,8 @@ BuiltFrames BuildCommandFrames(const ProfileSnapshot& definitions, std::string_v
         if (*type == "STR") {
             if (bytes == 0) bytes = static_cast<int>(value->size());
             for (int i = 0; i < bytes; ++i)
-                content.push_back(i < static_cast<int>(value->size()) ? static_cast<std::uint8_t>((*value)[i]) : 0);
+                content.push_back(i < static_cast<int>(value->size()) ? static_cast<std::uint8_t>((*value)[i])
+                                                                      : 0);
         } else if (*type == "INT" || *type == "HEX") {
             const auto converted = LeftAlignedBytes(*value, bytes);
             content.insert(content.end(), converted.begin(), converted.end());
@@ -103,10 +104,12 @@ BuiltFrames BuildCommandFrames(const ProfileSnapshot& definitions, std::string_v
             if (!first) return fail("cannot read " + file.path);
             AppendAddress(content, file.start, file.head);
             content.insert(content.end(), first->begin(), first->end());
-            file.chunk = first->size() == static_cast<std::size_t>(bytes) ? static_cast<std::size_t>(bytes) : 0;
+            file.chunk =
+                first->size() == static_cast<std::size_t>(bytes) ? static_cast<std::size_t>(bytes) : 0;
             chunks = file;
         }
-        if (content.size() > static_cast<std::size_t>(kMaxContentBytes)) return fail("content over 20480 bytes");
+        if (content.size() > static_cast<std::size_t>(kMaxContentBytes))
+            return fail("content over 20480 bytes");
     }
 
     result.frames.push_back(content);
@@ -117,10 +120,12 @@ BuiltFrames BuildCommandFrames(const ProfileSnapshot& definitions, std::string_v
         const auto piece = ReadChunk(chunks->path, static_cast<long>(offset), chunks->chunk);
         if (!piece) return fail("cannot read " + chunks->path);
         if (piece->empty()) break;
-        if (result.frames.size() >= static_cast<std::size_t>(kMaxFrames)) return fail("more than 10000 frames");
+        if (result.frames.size() >= static_cast<std::size_t>(kMaxFrames))
+            return fail("more than 10000 frames");
         std::vector<std::uint8_t> address;
         AppendAddress(address, chunks->start + static_cast<std::uint32_t>(offset), chunks->head);
-        std::copy(address.begin(), address.end(), content.begin() + static_cast<std::ptrdiff_t>(chunks->position));
+        std::copy(address.begin(), address.end(),
+                  content.begin() + static_cast<std::ptrdiff_t>(chunks->position));
         const std::size_t dataAt = chunks->position + address.size();
         std::copy(piece->begin(), piece->end(), content.begin() + static_cast<std::ptrdiff_t>(dataAt));
         offset += piece->size();

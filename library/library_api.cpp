@@ -43,7 +43,8 @@ int Library::Open()
     if (files_) return kAlreadyOpen;
     LibraryFiles files = LibraryFiles::In(platform::DirectoryOf(libraryPath_));
     if (!IsRegularFile(files.cmdSet) || !IsRegularFile(files.sendFrame)) return kFilesMissing;
-    if (!WriteKeys(files.sendFrame, {{kTechServer, kKeyEmail, std::string(kContactAddress)}})) return kFileWrite;
+    if (!WriteKeys(files.sendFrame, {{kTechServer, kKeyEmail, std::string(kContactAddress)}}))
+        return kFileWrite;
     files_ = std::move(files);
     return kOk;
 }
@@ -68,9 +69,10 @@ int Library::RetComPort(std::array<std::int32_t, 3>& comBaudWait) const
 int Library::SetComPort(std::int32_t com, std::int32_t baudRate, std::int32_t waitTimeMs)
 {
     if (!files_) return kNotOpen;
-    const bool written = WriteKeys(files_->sendFrame, {{kArgv, kKeyCom, std::to_string(com)},
-                                                       {kComPort, kKeyBaudRate, std::to_string(baudRate)},
-                                                       {kComPort, kKeyWaitTimeMs, std::to_string(waitTimeMs)}});
+    const bool written =
+        WriteKeys(files_->sendFrame, {{kArgv, kKeyCom, std::to_string(com)},
+                                      {kComPort, kKeyBaudRate, std::to_string(baudRate)},
+                                      {kComPort, kKeyWaitTimeMs, std::to_string(waitTimeMs)}});
     return written ? kOk : kFileWrite;
 }
 
@@ -124,7 +126,8 @@ int Library::Cmd2Frame(std::string_view command)
     if (!built.ok()) return kCmdNotBuilt;
     const auto old = platform::ReadWholeFile(files_->frameInput);
     if (!old && IsRegularFile(files_->frameInput)) return kFileWrite;  // never replace what could not be read
-    const std::string text = ReplaceOutputSection(old.value_or(std::string()), FrameInputSection(built.frames));
+    const std::string text =
+        ReplaceOutputSection(old.value_or(std::string()), FrameInputSection(built.frames));
     return platform::WriteFileAtomically(files_->frameInput, text) ? kOk : kFileWrite;
 }
 

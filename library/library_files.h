@@ -43,10 +43,10 @@ inline constexpr std::string_view kKeyFramesSending = "FramesSending";
 inline constexpr std::string_view kKeyFramesSuccess = "FramesSuccess";
 
 // Sizes the library never goes beyond.
-inline constexpr int kMaxContentBytes = 20480;  // one frame built by Cmd2Frame
-inline constexpr int kMaxFrames = 10000;        // frame numbers 0000 to 9999
-inline constexpr int kMaxSendContent = 640;     // one frame that Send accepts
-inline constexpr int kReplyBufferBytes = 20480; // raw reply, and SF_GetReturnValue's output
+inline constexpr int kMaxContentBytes = 20480;   // one frame built by Cmd2Frame
+inline constexpr int kMaxFrames = 10000;         // frame numbers 0000 to 9999
+inline constexpr int kMaxSendContent = 640;      // one frame that Send accepts
+inline constexpr int kReplyBufferBytes = 20480;  // raw reply, and SF_GetReturnValue's output
 inline constexpr int kAttempts = 3;
 
 }  // namespace signlink

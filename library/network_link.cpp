@@ -31,7 +31,8 @@ int NetworkLink::Exchange(std::span<const std::uint8_t> wireFrame, std::vector<s
     std::size_t got = 0;
     bool whole = false;
     while (got < reply.size()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) break;
         const std::size_t n = client_.Read(std::span(reply).subspan(got), static_cast<int>(left));
         if (n == 0) break;

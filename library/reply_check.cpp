@@ -34,7 +34,8 @@ ReplyVerdict AcceptReply(std::span<const std::uint8_t> raw)
     const std::uint16_t sum = protocol::FrameCheckSum(std::span<const std::uint8_t>(plain.data(), body));
     const std::uint8_t high = plain[body];
     const std::uint8_t low = plain[body + 1];
-    if ((high != 0xFF && high != (sum >> 8)) || (low != 0xFF && low != (sum & 0xFF))) return {kReplyCheck, {}};
+    if ((high != 0xFF && high != (sum >> 8)) || (low != 0xFF && low != (sum & 0xFF)))
+        return {kReplyCheck, {}};
     plain.resize(body);
     return {kOk, std::move(plain)};
 }

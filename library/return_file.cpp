@@ -62,8 +62,8 @@ std::optional<ReturnFileWriter> ReturnFileWriter::Begin(const std::string& path,
     const std::string head = "[" + std::string(kOutput) + "]\n";
     const std::string errorNo = std::string(kKeyErrorNo) + "=";
     const std::string endFlag = std::string(kKeyEndFlag) + "=";
-    const std::string section = head + errorNo + FixedWidthValue(0) + "\n" + endFlag + FixedWidthValue(0) + "\n" +
-                                std::string(kKeyFramesTotal) + "=" + std::to_string(frames) + "\n";
+    const std::string section = head + errorNo + FixedWidthValue(0) + "\n" + endFlag + FixedWidthValue(0) +
+                                "\n" + std::string(kKeyFramesTotal) + "=" + std::to_string(frames) + "\n";
     const std::string old = platform::ReadWholeFile(path).value_or(std::string());
     const std::string content = ReplaceOutputSection(old, section);
     if (!platform::WriteFileAtomically(path, content)) return std::nullopt;

@@ -86,8 +86,8 @@ int RunSend(const LibraryFiles& files, const SendOptions& options)
         const int wait = ClampedInt(settings.Int(kComPort, kKeyWaitTimeMs).value_or(kDefaultWaitTimeMs), 0,
                                     600000, kDefaultWaitTimeMs);
         const int timeout = options.readTimeoutMs != 0 ? options.readTimeoutMs : wait;
-        const std::string device =
-            platform::SerialDeviceForPort(platform::Profile(files.sendFrame), ClampedInt(com, INT_MIN, INT_MAX, 0));
+        const std::string device = platform::SerialDeviceForPort(platform::Profile(files.sendFrame),
+                                                                 ClampedInt(com, INT_MIN, INT_MAX, 0));
         const LinkOpener openPort = [&]() -> std::unique_ptr<FrameLink> {
             auto port = SerialLink::Open(device, rate, timeout);
             if (!port) return nullptr;

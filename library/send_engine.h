@@ -21,8 +21,8 @@ struct LibraryFiles {
 
 struct SendOptions {
     int startFrame = 0;
-    int readTimeoutMs = 0;        // serial read time-out; 0 takes WaitTimeMs
-    int networkLimitMs = 1000;    // each connect, send and whole reception
+    int readTimeoutMs = 0;      // serial read time-out; 0 takes WaitTimeMs
+    int networkLimitMs = 1000;  // each connect, send and whole reception
 };
 
 // One run of Send: reads the link from SendFrame.cfg, the frames from

@@ -19,7 +19,10 @@ public:
     int Exchange(std::span<const std::uint8_t> wireFrame, std::vector<std::uint8_t>& reply) override;
 
 private:
-    SerialLink(platform::SerialPort port, int readTimeoutMs) : port_(std::move(port)), timeoutMs_(readTimeoutMs) {}
+    SerialLink(platform::SerialPort port, int readTimeoutMs)
+        : port_(std::move(port)), timeoutMs_(readTimeoutMs)
+    {
+    }
     platform::SerialPort port_;
     int timeoutMs_;
 };

@@ -24,27 +24,48 @@ extern "C" {
 
 /* Result codes shared by every export. */
 enum SfResult {
-    SF_OK = 0,                     /* success (Send: every frame was answered correctly) */
-    SF_CMD_NOT_BUILT = 1,          /* Cmd2Frame: definition missing, incomplete, too large, or its file unreadable */
-    SF_ERR_NOT_OPEN = 1000,        /* the library is not open */
-    SF_ERR_ALREADY_OPEN = 1001,    /* OpenSF: already open */
-    SF_ERR_CLOSE_NOT_OPEN = 1002,  /* CloseSF: not open */
-    SF_ERR_FILES_MISSING = 1010,   /* OpenSF: CmdSet.cfg or SendFrame.cfg missing beside the library */
-    SF_ERR_PARAM_INCOMPLETE = 1011, /* CmdSet: the parameter's VALU or TYPE is absent, or BYTE absent or >= 1024 */
-    SF_ERR_PARAM_VALUE = 1012,     /* CmdSet: parameter number outside 0..99, or an INT/HEX value not hex text */
-    SF_ERR_SERIAL_SETTINGS = 1020, /* Send, serial link: COM is 0 or absent, or ScreenID outside 0..65535 */
-    SF_ERR_FILE_WRITE = 1030,      /* a file beside the library cannot be written; it is left as it was */
-    SF_ERR_INTERNAL = -1,          /* the system refused a resource (memory); nothing further was done */
-    SF_ERR_BAD_ARGUMENT = -2,      /* a null pointer, a negative frame number or time-out, or a text with a line break */
-    SF_ERR_FRAME_INPUT = -3,       /* Send: FrameInput.dat has no usable frame count, or a frame absent, over 640 bytes or not hex text */
-    SF_ERR_PORT_OPEN = -4,         /* Send, serial link: the port cannot be opened */
-    SF_ERR_NO_REPLY = -5,          /* Send: no reply byte received */
-    SF_ERR_REPLY_CHECK = -6,       /* Send: the reply's check field is wrong */
-    SF_ERR_REPLY_FRAME = -7,       /* Send: the reply is not framed (7E, 00..0F ... 7E 00) */
-    SF_ERR_NET_STARTUP = -8,       /* Send, network link: the socket layer cannot be started (not raised on POSIX) */
-    SF_ERR_NET_SOCKET = -9,        /* Send, network link: no socket can be created (reported as -10 here) */
-    SF_ERR_NET_CONNECT = -10,      /* Send, network link: no connection within about one second */
-    SF_ERR_NET_SEND = -11          /* Send, network link: the frame cannot be sent (also after a cut-off reply) */
+    /* success (Send: every frame was answered correctly) */
+    SF_OK = 0,
+    /* Cmd2Frame: definition missing, incomplete, too large, or its file unreadable */
+    SF_CMD_NOT_BUILT = 1,
+    /* the library is not open */
+    SF_ERR_NOT_OPEN = 1000,
+    /* OpenSF: already open */
+    SF_ERR_ALREADY_OPEN = 1001,
+    /* CloseSF: not open */
+    SF_ERR_CLOSE_NOT_OPEN = 1002,
+    /* OpenSF: CmdSet.cfg or SendFrame.cfg missing beside the library */
+    SF_ERR_FILES_MISSING = 1010,
+    /* CmdSet: the parameter's VALU or TYPE is absent, or its BYTE absent or >= 1024 */
+    SF_ERR_PARAM_INCOMPLETE = 1011,
+    /* CmdSet: parameter number outside 0..99, or an INT/HEX value that is not hex text */
+    SF_ERR_PARAM_VALUE = 1012,
+    /* Send, serial link: COM is 0 or absent, or ScreenID outside 0..65535 */
+    SF_ERR_SERIAL_SETTINGS = 1020,
+    /* a file beside the library cannot be written; it is left as it was */
+    SF_ERR_FILE_WRITE = 1030,
+    /* the system refused a resource (memory); nothing further was done */
+    SF_ERR_INTERNAL = -1,
+    /* a null pointer, a negative frame or time-out, or a text with a line break */
+    SF_ERR_BAD_ARGUMENT = -2,
+    /* Send: no usable frame count, or a frame absent, over 640 bytes or not hex text */
+    SF_ERR_FRAME_INPUT = -3,
+    /* Send, serial link: the port cannot be opened */
+    SF_ERR_PORT_OPEN = -4,
+    /* Send: no reply byte received */
+    SF_ERR_NO_REPLY = -5,
+    /* Send: the reply's check field is wrong */
+    SF_ERR_REPLY_CHECK = -6,
+    /* Send: the reply is not framed (7E, 00..0F ... 7E 00) */
+    SF_ERR_REPLY_FRAME = -7,
+    /* Send, network link: the socket layer cannot be started (never on POSIX) */
+    SF_ERR_NET_STARTUP = -8,
+    /* Send, network link: no socket can be created (reported as -10 on POSIX) */
+    SF_ERR_NET_SOCKET = -9,
+    /* Send, network link: no connection within about one second */
+    SF_ERR_NET_CONNECT = -10,
+    /* Send, network link: the frame cannot be sent (also after a cut-off reply) */
+    SF_ERR_NET_SEND = -11
 };
 
 /* Filled by SF_RetComPort: [Argv] COM, [ComPort] BaudRate, [ComPort] WaitTimeMs. */

@@ -62,7 +62,8 @@ int Run(signlink::LoadedLibrary& lib, const std::vector<std::string>& args)
     const std::size_t n = args.size();
     int32_t a = 0, b = 0, c = 0;
 
-    if (command == "set-com" && n == 4 && ParseInt(args[1], a) && ParseInt(args[2], b) && ParseInt(args[3], c))
+    if (command == "set-com" && n == 4 && ParseInt(args[1], a) && ParseInt(args[2], b) &&
+        ParseInt(args[3], c))
         return Report("SF_SetComPort", lib.SF_SetComPort(a, b, c)) ? 0 : 1;
     if (command == "set-link" && n == 2 && (args[1] == "rs232" || args[1] == "tcp"))
         return Report("SF_SetComSelect", lib.SF_SetComSelect(args[1] == "rs232" ? 0 : 1)) ? 0 : 1;
@@ -106,7 +107,8 @@ int Run(signlink::LoadedLibrary& lib, const std::vector<std::string>& args)
             Report("SF_GetReturnValue", success);
             return 1;
         }
-        std::printf("SF_GetReturnValue: FramesSuccess=%d Frames=%d\nlength=%d\ndata=", success, frame, length);
+        std::printf("SF_GetReturnValue: FramesSuccess=%d Frames=%d\nlength=%d\ndata=", success, frame,
+                    length);
         for (int32_t i = 0; i < length; ++i) std::printf("%02X ", bytes[static_cast<std::size_t>(i)]);
         std::printf("\n");
         return 0;

@@ -40,7 +40,8 @@ std::unique_ptr<LoadedLibrary> LoadedLibrary::Load(const std::string& path, std:
                        Bind(h, "SF_RetScreenId", l.SF_RetScreenId, error) &&
                        Bind(h, "SF_SetScreenId", l.SF_SetScreenId, error) &&
                        Bind(h, "Cmd2Frame", l.Cmd2Frame, error) && Bind(h, "CmdSet", l.CmdSet, error) &&
-                       Bind(h, "Send", l.Send, error) && Bind(h, "SF_GetReturnValue", l.SF_GetReturnValue, error);
+                       Bind(h, "Send", l.Send, error) &&
+                       Bind(h, "SF_GetReturnValue", l.SF_GetReturnValue, error);
     if (!bound) return nullptr;
     return library;
 }

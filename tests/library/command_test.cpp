@@ -20,29 +20,36 @@ std::string BinaryFile(const testsupport::TempDir& dir, const std::string& name,
 
 struct BuildCase {
     std::string name;
-    std::string section;  // the command's parameters, without its header
-    std::string expected; // FrameInput.dat, whole
+    std::string section;   // the command's parameters, without its header
+    std::string expected;  // FrameInput.dat, whole
 };
 
 TEST(LibraryCmd2Frame, ParametersBecomeFrameContents)
 {
     const std::vector<BuildCase> cases = {
-        {"str and open-ended hex", "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=ABCD\nP02_TYPE=HEX\nP02_BYTE=0\nP02_VALU=1 2345\n",
+        {"str and open-ended hex",
+         "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=ABCD\nP02_TYPE=HEX\nP02_BYTE=0\nP02_VALU=1 2345\n",
          "[Output]\n0000_LONG=7\n0000_DATA=41 42 43 44 01 23 45 \nFRAMES=1\n"},
         {"hand-written int pads behind", "PARANUMB=1\nP01_TYPE=INT\nP01_BYTE=2\nP01_VALU=7\n",
          "[Output]\n0000_LONG=2\n0000_DATA=07 00 \nFRAMES=1\n"},
-        {"str pads with zeros and drops the rest", "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=3\nP01_VALU=AB\nP02_TYPE=STR\nP02_BYTE=2\nP02_VALU=XYZ\n",
+        {"str pads with zeros and drops the rest",
+         "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=3\nP01_VALU=AB\nP02_TYPE=STR\nP02_BYTE=2\nP02_VALU=XYZ\n",
          "[Output]\n0000_LONG=5\n0000_DATA=41 42 00 58 59 \nFRAMES=1\n"},
         {"str byte 0 takes the value's length", "PARANUMB=1\nP01_TYPE=STR\nP01_BYTE=0\nP01_VALU=\" a \"\n",
          "[Output]\n0000_LONG=3\n0000_DATA=20 61 20 \nFRAMES=1\n"},
         {"digit rule reads any character", "PARANUMB=1\nP01_TYPE=HEX\nP01_BYTE=3\nP01_VALU=aFG z\n",
          "[Output]\n0000_LONG=3\n0000_DATA=AF 00 03 \nFRAMES=1\n"},
-        {"lower-case type contributes nothing", "PARANUMB=2\nP01_TYPE=str\nP01_BYTE=4\nP01_VALU=ABCD\nP02_TYPE=STR\nP02_BYTE=1\nP02_VALU=Z\n",
+        {"lower-case type contributes nothing",
+         "PARANUMB=2\nP01_TYPE=str\nP01_BYTE=4\nP01_VALU=ABCD\nP02_TYPE=STR\nP02_BYTE=1\nP02_VALU=Z\n",
          "[Output]\n0000_LONG=1\n0000_DATA=5A \nFRAMES=1\n"},
-        {"tenth parameter is P0:", "PARANUMB=10\n"
-         "P01_TYPE=X\nP01_BYTE=0\nP01_VALU=0\nP02_TYPE=X\nP02_BYTE=0\nP02_VALU=0\nP03_TYPE=X\nP03_BYTE=0\nP03_VALU=0\n"
-         "P04_TYPE=X\nP04_BYTE=0\nP04_VALU=0\nP05_TYPE=X\nP05_BYTE=0\nP05_VALU=0\nP06_TYPE=X\nP06_BYTE=0\nP06_VALU=0\n"
-         "P07_TYPE=X\nP07_BYTE=0\nP07_VALU=0\nP08_TYPE=X\nP08_BYTE=0\nP08_VALU=0\nP09_TYPE=X\nP09_BYTE=0\nP09_VALU=0\n"
+        {"tenth parameter is P0:",
+         "PARANUMB=10\n"
+         "P01_TYPE=X\nP01_BYTE=0\nP01_VALU=0\nP02_TYPE=X\nP02_BYTE=0\nP02_VALU=0\nP03_TYPE=X\nP03_BYTE="
+         "0\nP03_VALU=0\n"
+         "P04_TYPE=X\nP04_BYTE=0\nP04_VALU=0\nP05_TYPE=X\nP05_BYTE=0\nP05_VALU=0\nP06_TYPE=X\nP06_BYTE="
+         "0\nP06_VALU=0\n"
+         "P07_TYPE=X\nP07_BYTE=0\nP07_VALU=0\nP08_TYPE=X\nP08_BYTE=0\nP08_VALU=0\nP09_TYPE=X\nP09_BYTE="
+         "0\nP09_VALU=0\n"
          "P0:_TYPE=STR\nP0:_BYTE=2\nP0:_VALU=OK\nP10_TYPE=STR\nP10_BYTE=2\nP10_VALU=NO\n",
          "[Output]\n0000_LONG=2\n0000_DATA=4F 4B \nFRAMES=1\n"},
     };
@@ -69,10 +76,12 @@ TEST(LibraryCmd2Frame, RefusalsLeaveFrameInputAsItWas)
         {"value @", "PARANUMB=1\nP01_TYPE=STR\nP01_BYTE=1\nP01_VALU=@\n"},
         {"second parameter incomplete", "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=1\nP01_VALU=A\nP02_TYPE=STR\n"},
         {"negative byte count", "PARANUMB=1\nP01_TYPE=STR\nP01_BYTE=-4\nP01_VALU=A\n"},
-        {"missing file", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + files.File("absent.bin") + "\n"},
+        {"missing file",
+         "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + files.File("absent.bin") + "\n"},
         {"a folder for a file", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + files.Path() + "\n"},
         {"head over 4", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_HEAD=5\nP01_VALU=" + small + "\n"},
-        {"content over 20480", "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=20000\nP01_VALU=A\nP02_TYPE=STR\nP02_BYTE=481\nP02_VALU=B\n"},
+        {"content over 20480",
+         "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=20000\nP01_VALU=A\nP02_TYPE=STR\nP02_BYTE=481\nP02_VALU=B\n"},
         {"more than 10000 frames", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=1\nP01_VALU=" + big + "\n"},
     };
     for (const auto& [name, section] : cases) {
@@ -104,8 +113,10 @@ TEST(LibraryCmd2Frame, FilePagesCarryTheirAddresses)
 {
     testsupport::TempDir files;
     const std::string file = BinaryFile(files, "page.bin", 250);
-    LibraryFolder folder("[MWRD]\nPARANUMB=3\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=MWRD\nP02_TYPE=FILE\nP02_BYTE=100\n"
-                         "P02_HEAD=2\nP02_INIT=10 00@5\nP02_VALU=" + file + "\nP03_TYPE=HEX\nP03_BYTE=1\nP03_VALU=EE\n");
+    LibraryFolder folder(
+        "[MWRD]\nPARANUMB=3\nP01_TYPE=STR\nP01_BYTE=4\nP01_VALU=MWRD\nP02_TYPE=FILE\nP02_BYTE=100\n"
+        "P02_HEAD=2\nP02_INIT=10 00@5\nP02_VALU=" +
+        file + "\nP03_TYPE=HEX\nP03_BYTE=1\nP03_VALU=EE\n");
     folder.Open();
     ASSERT_EQ(folder.Lib().Cmd2Frame("MWRD"), 0);
     const std::string text = folder.Read("FrameInput.dat");
@@ -132,14 +143,15 @@ TEST(LibraryCmd2Frame, FileFrameCounts)
         int frames;
     };
     testsupport::TempDir files;
-    for (const Case& c : {Case{200, 100, 2}, Case{201, 100, 3}, Case{0, 100, 1}, Case{99, 100, 1}, Case{100, 100, 1},
-                          Case{5, 0, 1}}) {
+    for (const Case& c : {Case{200, 100, 2}, Case{201, 100, 3}, Case{0, 100, 1}, Case{99, 100, 1},
+                          Case{100, 100, 1}, Case{5, 0, 1}}) {
         const std::string file = BinaryFile(files, "f" + std::to_string(c.size) + ".bin", c.size);
-        LibraryFolder folder("[F]\nPARANUMB=1\nP01_TYPE=FILE\nP01_HEAD=4\nP01_BYTE=" + std::to_string(c.chunk) +
-                             "\nP01_VALU=" + file + "\n");
+        LibraryFolder folder("[F]\nPARANUMB=1\nP01_TYPE=FILE\nP01_HEAD=4\nP01_BYTE=" +
+                             std::to_string(c.chunk) + "\nP01_VALU=" + file + "\n");
         folder.Open();
         ASSERT_EQ(folder.Lib().Cmd2Frame("F"), 0);
-        EXPECT_NE(folder.Read("FrameInput.dat").find("FRAMES=" + std::to_string(c.frames) + "\n"), std::string::npos)
+        EXPECT_NE(folder.Read("FrameInput.dat").find("FRAMES=" + std::to_string(c.frames) + "\n"),
+                  std::string::npos)
             << c.size << "/" << c.chunk;
     }
 }
@@ -150,7 +162,8 @@ TEST(LibraryCmd2Frame, OtherSectionsOfFrameInputAreKept)
     folder.Write("FrameInput.dat", "[Note]\nby=hand\n[Output]\n0007_LONG=1\nFRAMES=8\n");
     folder.Open();
     ASSERT_EQ(folder.Lib().Cmd2Frame("none"), 0);
-    EXPECT_EQ(folder.Read("FrameInput.dat"), "[Note]\nby=hand\n[Output]\n0000_LONG=4\n0000_DATA=4E 4F 4E 45 \nFRAMES=1\n");
+    EXPECT_EQ(folder.Read("FrameInput.dat"),
+              "[Note]\nby=hand\n[Output]\n0000_LONG=4\n0000_DATA=4E 4F 4E 45 \nFRAMES=1\n");
 }
 
 TEST(LibraryCmd2Frame, AnUnwritableFrameInputGivesTheWriteCode)
@@ -191,7 +204,8 @@ TEST(LibraryCmdSet, StoresValuesByType)
         folder.Open();
         EXPECT_EQ(folder.Lib().CmdSet("cmd", 1, c.value.c_str(), c.isAddress), 0) << c.type << " " << c.value;
         EXPECT_NE(folder.Read("CmdSet.cfg").find(c.storedLine), std::string::npos)
-            << c.type << " " << c.value << "\n" << folder.Read("CmdSet.cfg");
+            << c.type << " " << c.value << "\n"
+            << folder.Read("CmdSet.cfg");
     }
 }
 
@@ -243,10 +257,12 @@ TEST(LibraryCmdSet, RefusalsLeaveCmdSetAsItWas)
 
 TEST(LibraryCmdSet, TenthParameterIsAddressedAsP10)
 {
-    LibraryFolder folder("[CMD]\nP0:_TYPE=INT\nP0:_BYTE=1\nP0:_VALU=1\nP10_TYPE=INT\nP10_BYTE=1\nP10_VALU=1\n");
+    LibraryFolder folder(
+        "[CMD]\nP0:_TYPE=INT\nP0:_BYTE=1\nP0:_VALU=1\nP10_TYPE=INT\nP10_BYTE=1\nP10_VALU=1\n");
     folder.Open();
     ASSERT_EQ(folder.Lib().CmdSet("CMD", 10, "AB", 0), 0);
-    EXPECT_NE(folder.Read("CmdSet.cfg").find("P0:_VALU=1\nP10_TYPE=INT\nP10_BYTE=1\nP10_VALU=AB \n"), std::string::npos);
+    EXPECT_NE(folder.Read("CmdSet.cfg").find("P0:_VALU=1\nP10_TYPE=INT\nP10_BYTE=1\nP10_VALU=AB \n"),
+              std::string::npos);
 }
 
 TEST(LibraryCmdSet, OtherTypesWriteNothing)

@@ -28,20 +28,21 @@ TEST(LibraryAddress, SignAddressesAreFormedNotContacted)
         std::string head;
         std::string address;
     };
-    for (const Case& c : {Case{65278, "192.168.1.250", "192.168", "192.168.1.250"},
-                          Case{1, "192.168.1.250", "192.168", "192.168.0.1"},
-                          Case{258, "192.168.1.250", "192.168", "192.168.1.2"},
-                          Case{258, "x", "127.0", "127.0.1.2"}, Case{65278, "127.0.0.9", "127.0", "127.0.0.9"},
-                          Case{65535, "x", "10.1", "10.1.255.255"}, Case{0, "x", "192.168", "192.168.0.0"}}) {
+    for (const Case& c :
+         {Case{65278, "192.168.1.250", "192.168", "192.168.1.250"},
+          Case{1, "192.168.1.250", "192.168", "192.168.0.1"},
+          Case{258, "192.168.1.250", "192.168", "192.168.1.2"}, Case{258, "x", "127.0", "127.0.1.2"},
+          Case{65278, "127.0.0.9", "127.0", "127.0.0.9"}, Case{65535, "x", "10.1", "10.1.255.255"},
+          Case{0, "x", "192.168", "192.168.0.0"}}) {
         EXPECT_EQ(signlink::SignAddress(c.id, c.broadcast, c.head), c.address) << c.id;
     }
 }
 
 TEST(LibraryAddress, BaudCodes)
 {
-    const std::vector<std::pair<long long, int>> table = {{4800, 10},   {9600, 12},   {19200, 13},  {38400, 14},
-                                                          {57600, 15},  {115200, 16}, {230400, 17}, {460800, 18},
-                                                          {921600, 19}, {14400, 12},  {0, 12},      {-9600, 12}};
+    const std::vector<std::pair<long long, int>> table = {
+        {4800, 10},   {9600, 12},   {19200, 13},  {38400, 14}, {57600, 15}, {115200, 16},
+        {230400, 17}, {460800, 18}, {921600, 19}, {14400, 12}, {0, 12},     {-9600, 12}};
     for (const auto& [rate, code] : table) EXPECT_EQ(signlink::BaudCodeForRate(rate), code) << rate;
 }
 
@@ -82,10 +83,34 @@ TEST(LibraryReply, AcceptanceTable)
         {"FF high, wrong low", with(0xFF, 0xD4), -6},
         {"wrong high", with(0x5C, 0xD5), -6},
         {"nothing", {}, -5},
-        {"second byte 10", [&] { Bytes r = with(0x5D, 0xD5); r[1] = 0x10; return r; }(), -7},
-        {"second byte 0F", [&] { Bytes r = with(0x5D, 0xD5); r[1] = 0x0F; return r; }(), 0},
-        {"no end marker", [&] { Bytes r = with(0x5D, 0xD5); r.pop_back(); return r; }(), -7},
-        {"prefix", [&] { Bytes r = with(0x5D, 0xD5); r.insert(r.begin(), 0x00); return r; }(), -7},
+        {"second byte 10",
+         [&] {
+             Bytes r = with(0x5D, 0xD5);
+             r[1] = 0x10;
+             return r;
+         }(),
+         -7},
+        {"second byte 0F",
+         [&] {
+             Bytes r = with(0x5D, 0xD5);
+             r[1] = 0x0F;
+             return r;
+         }(),
+         0},
+        {"no end marker",
+         [&] {
+             Bytes r = with(0x5D, 0xD5);
+             r.pop_back();
+             return r;
+         }(),
+         -7},
+        {"prefix",
+         [&] {
+             Bytes r = with(0x5D, 0xD5);
+             r.insert(r.begin(), 0x00);
+             return r;
+         }(),
+         -7},
         {"7E 00 alone", {0x7E, 0x00}, -7},
         {"7E 01 7E 00", {0x7E, 0x01, 0x7E, 0x00}, -7},
         {"one byte inside", {0x7E, 0x01, 0x41, 0x7E, 0x00}, -7},
@@ -101,8 +126,20 @@ TEST(LibraryReply, EscapesAreUndoneBeforeTheCheck)
     Bytes body{0xFE, 0xFE, 0x00, 0x06, 0x4E, 0x4F, 0x4E, 0x45, 0x7E, 0x7D};
     unsigned sum = 0x5AA5;
     for (auto b : body) sum += b;
-    Bytes escaped{0xFE, 0xFE, 0x00, 0x06, 0x4E, 0x4F, 0x4E, 0x45, 0x7D, 0x02, 0x7D, 0x01,
-                  static_cast<std::uint8_t>((sum >> 8) & 0xFF), static_cast<std::uint8_t>(sum & 0xFF)};
+    Bytes escaped{0xFE,
+                  0xFE,
+                  0x00,
+                  0x06,
+                  0x4E,
+                  0x4F,
+                  0x4E,
+                  0x45,
+                  0x7D,
+                  0x02,
+                  0x7D,
+                  0x01,
+                  static_cast<std::uint8_t>((sum >> 8) & 0xFF),
+                  static_cast<std::uint8_t>(sum & 0xFF)};
     const auto verdict = signlink::AcceptReply(Framed(escaped));
     ASSERT_EQ(verdict.code, 0);
     EXPECT_EQ(verdict.stored, body);
@@ -165,7 +202,10 @@ TEST(LibraryParams, ValueConversions)
 // A link that answers each exchange from a script: true gives a good reply, false none.
 class ScriptedLink : public signlink::FrameLink {
 public:
-    ScriptedLink(std::vector<bool> script, std::size_t& exchanges) : script_(std::move(script)), exchanges_(exchanges) {}
+    ScriptedLink(std::vector<bool> script, std::size_t& exchanges)
+        : script_(std::move(script)), exchanges_(exchanges)
+    {
+    }
     int Exchange(std::span<const std::uint8_t>, std::vector<std::uint8_t>& reply) override
     {
         ++exchanges_;
@@ -175,6 +215,7 @@ public:
         }
         return 0;
     }
+
 private:
     std::vector<bool> script_;
     std::size_t& exchanges_;
@@ -185,18 +226,20 @@ TEST(LibraryFrameLoop, AFrameThatFailsThreeTimesEndsTheRun)
 {
     LibraryFolder folder;
     folder.Write("FrameInput.dat",
-                 "[Output]\n0000_LONG=1\n0000_DATA=41\n0001_LONG=1\n0001_DATA=42\n0002_LONG=1\n0002_DATA=43\nFRAMES=3\n");
+                 "[Output]\n0000_LONG=1\n0000_DATA=41\n0001_LONG=1\n0001_DATA=42\n0002_LONG=1\n0002_DATA="
+                 "43\nFRAMES=3\n");
     const signlink::LibraryFiles files{folder.File("CmdSet.cfg"), folder.File("SendFrame.cfg"),
-                                folder.File("FrameInput.dat"), folder.File("FrameReturn.dat")};
+                                       folder.File("FrameInput.dat"), folder.File("FrameReturn.dat")};
     std::size_t exchanges = 0;
     const signlink::LinkOpener open = [&]() -> std::unique_ptr<signlink::FrameLink> {
         return std::make_unique<ScriptedLink>(std::vector<bool>{true, false, false, false, true}, exchanges);
     };
     EXPECT_EQ(signlink::RunFrameLoop(files, {}, 1, open, -4), -5);
     EXPECT_EQ(exchanges, 4u) << "frame 2 is not sent";
-    EXPECT_EQ(folder.ReturnKeys(),
-              (std::vector<std::string>{"ErrorNo=-5", "EndFlag=1", "Frames=3", "FramesSending=2", "0000_LONG=8",
-                                        "0000_DATA=00 01 00 04 41 43 4B 21", "FramesSuccess=1"}));
+    EXPECT_EQ(
+        folder.ReturnKeys(),
+        (std::vector<std::string>{"ErrorNo=-5", "EndFlag=1", "Frames=3", "FramesSending=2", "0000_LONG=8",
+                                  "0000_DATA=00 01 00 04 41 43 4B 21", "FramesSuccess=1"}));
 }
 
 TEST(LibraryReturnFile, EveryStepLeavesAValidFileWithEachKeyOnce)
@@ -220,9 +263,10 @@ TEST(LibraryReturnFile, EveryStepLeavesAValidFileWithEachKeyOnce)
     ASSERT_TRUE(writer->SetErrorNo(-11));
     ASSERT_TRUE(writer->SetEndFlag(1));
     const std::string text = testsupport::ReadTextFile(path);
-    EXPECT_EQ(text, "[Other]\nkeep=1\n[Output]\nErrorNo=-11        \nEndFlag=1          \nFrames=3\n"
-                    "FramesSending=3          \n0000_LONG=1\n0000_DATA=7E \nFramesSuccess=3          \n"
-                    "0001_LONG=1\n0001_DATA=7F \n0002_LONG=1\n0002_DATA=80 \n");
+    EXPECT_EQ(text,
+              "[Other]\nkeep=1\n[Output]\nErrorNo=-11        \nEndFlag=1          \nFrames=3\n"
+              "FramesSending=3          \n0000_LONG=1\n0000_DATA=7E \nFramesSuccess=3          \n"
+              "0001_LONG=1\n0001_DATA=7F \n0002_LONG=1\n0002_DATA=80 \n");
 }
 
 }  // namespace

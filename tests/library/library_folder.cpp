@@ -20,7 +20,10 @@ LibraryFolder::LibraryFolder(const std::string& cmdSet, const std::string& sendF
     if (!library_) throw std::runtime_error(error);
 }
 
-std::string LibraryFolder::Read(const std::string& name) const { return testsupport::ReadTextFile(File(name)); }
+std::string LibraryFolder::Read(const std::string& name) const
+{
+    return testsupport::ReadTextFile(File(name));
+}
 
 void LibraryFolder::Write(const std::string& name, const std::string& text) const
 {
@@ -44,8 +47,8 @@ std::vector<std::string> LibraryFolder::ReturnKeys() const
 
 std::string TcpSettings(std::uint16_t port)
 {
-    return "[Setup]\nCommuPort=TCP\n[Argv]\nScreenID=65278\nBroadCastId=127.0.0.1\nPort=" + std::to_string(port) +
-           "\n";
+    return "[Setup]\nCommuPort=TCP\n[Argv]\nScreenID=65278\nBroadCastId=127.0.0.1\nPort=" +
+           std::to_string(port) + "\n";
 }
 
 std::string SerialSettings(const std::string& device, int screenId)

@@ -30,8 +30,8 @@ TEST(LibraryLifecycle, OpenNeedsBothFilesBesideTheLibrary)
         bool sendFrame;
         int expected;
     };
-    for (const Case& c : {Case{true, true, 0}, Case{true, false, 1010}, Case{false, true, 1010},
-                          Case{false, false, 1010}}) {
+    for (const Case& c :
+         {Case{true, true, 0}, Case{true, false, 1010}, Case{false, true, 1010}, Case{false, false, 1010}}) {
         LibraryFolder folder("", "", c.cmdSet, c.sendFrame);
         EXPECT_EQ(folder.Lib().OpenSF(), c.expected) << c.cmdSet << c.sendFrame;
         int32_t id = 0;
@@ -141,10 +141,10 @@ TEST(LibrarySettings, ComSelectReadsTheLinkName)
         std::string file;
         int32_t link;
     };
-    for (const Case& c : {Case{"", 0}, Case{"[Setup]\nCommuPort=RS232\n", 0}, Case{"[Setup]\nCommuPort=rs232\n", 0},
-                          Case{"[setup]\ncommuport= \"Rs232\" \n", 0}, Case{"[Setup]\nCommuPort=\n", 1},
-                          Case{"[Setup]\nCommuPort=TCP\n", 1}, Case{"[Setup]\nCommuPort=@\n", 0},
-                          Case{"[Setup]\nCommuPort=UDP\n", 1}}) {
+    for (const Case& c : {Case{"", 0}, Case{"[Setup]\nCommuPort=RS232\n", 0},
+                          Case{"[Setup]\nCommuPort=rs232\n", 0}, Case{"[setup]\ncommuport= \"Rs232\" \n", 0},
+                          Case{"[Setup]\nCommuPort=\n", 1}, Case{"[Setup]\nCommuPort=TCP\n", 1},
+                          Case{"[Setup]\nCommuPort=@\n", 0}, Case{"[Setup]\nCommuPort=UDP\n", 1}}) {
         LibraryFolder folder("", c.file);
         folder.Open();
         SfComSelectRecord record{7, 7};
@@ -160,7 +160,8 @@ TEST(LibrarySettings, ComSelectWritesRs232OnlyForZero)
         LibraryFolder folder;
         folder.Open();
         ASSERT_EQ(folder.Lib().SF_SetComSelect(link), 0);
-        EXPECT_NE(folder.Read("SendFrame.cfg").find(std::string("CommuPort=") + name + "\n"), std::string::npos);
+        EXPECT_NE(folder.Read("SendFrame.cfg").find(std::string("CommuPort=") + name + "\n"),
+                  std::string::npos);
         SfComSelectRecord record{};
         folder.Lib().SF_RetComSelect(&record);
         EXPECT_EQ(record.link, link == 0 ? 0 : 1);
@@ -181,7 +182,8 @@ TEST(LibrarySettings, BroadcastIpReadsDottedText)
         folder.Open();
         SfIpRecord ip{{9, 9, 9, 9}};
         ASSERT_EQ(folder.Lib().SF_RetBroadcastIp(&ip), 0);
-        EXPECT_EQ((std::array<int32_t, 4>{ip.part[0], ip.part[1], ip.part[2], ip.part[3]}), c.parts) << c.file;
+        EXPECT_EQ((std::array<int32_t, 4>{ip.part[0], ip.part[1], ip.part[2], ip.part[3]}), c.parts)
+            << c.file;
     }
 }
 

@@ -116,8 +116,8 @@ TEST(LibrarySend, ASuccessfulRunRecordsEveryKeyInOrder)
 TEST(LibrarySend, StartFrameSkipsTheFramesBefore)
 {
     SerialRig rig;
-    rig.folder.Write("FrameInput.dat", FrameInput({"41 41 41 41 ", "42 42 42 42 ", "43 43 43 43 ", "44 44 44 44 ",
-                                                   "45 45 45 45 "}));
+    rig.folder.Write("FrameInput.dat", FrameInput({"41 41 41 41 ", "42 42 42 42 ", "43 43 43 43 ",
+                                                   "44 44 44 44 ", "45 45 45 45 "}));
     ASSERT_EQ(rig.folder.Lib().Send(2, 200), 0);
     const Keys frames = LoggedFrames(rig.log);
     ASSERT_EQ(frames.size(), 3u);
@@ -150,7 +150,7 @@ TEST(LibrarySend, RepliesAreJudgedWithThreeAttemptsOverTheSerialLink)
         {{"--fault", "noend"}, -7, 3},
         {{"--fault", "prefix:00"}, -7, 3},
         {{"--fault", "flood:30000"}, -7, 3},  // the reception stops when its 20,480 bytes are full
-        {{"--fault", "status:05"}, 0, 1},  // the status byte is the host's business
+        {{"--fault", "status:05"}, 0, 1},     // the status byte is the host's business
         {{"--fault", "badcheck", "--fault-count", "2"}, 0, 3},
         {{"--fault", "silent", "--fault-count", "1"}, 0, 2},
     };
@@ -165,7 +165,8 @@ TEST(LibrarySend, RepliesAreJudgedWithThreeAttemptsOverTheSerialLink)
         EXPECT_EQ(keys[0], "ErrorNo=" + std::to_string(c.result)) << c.faults[1];
         EXPECT_EQ(keys[1], "EndFlag=1");
         if (c.result != 0) {
-            EXPECT_EQ(keys, (Keys{"ErrorNo=" + std::to_string(c.result), "EndFlag=1", "Frames=2", "FramesSending=1"}));
+            EXPECT_EQ(keys, (Keys{"ErrorNo=" + std::to_string(c.result), "EndFlag=1", "Frames=2",
+                                  "FramesSending=1"}));
         }
     }
 }
@@ -226,7 +227,8 @@ TEST(LibrarySend, DataTextIsReadWithItsSeparators)
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_NE(frames[0].find("00 06 4E 4F 4E 45 01 02 "), std::string::npos) << frames[0];
     EXPECT_NE(frames[1].find("00 04 4E 4F 4E 45 "), std::string::npos) << frames[1];
-    EXPECT_NE(frames[2].find("00 04 41 42 43 44 "), std::string::npos) << "characters after the length are not read";
+    EXPECT_NE(frames[2].find("00 04 41 42 43 44 "), std::string::npos)
+        << "characters after the length are not read";
 }
 
 TEST(LibrarySend, SerialSettingsAreCheckedBeforeAnything)
@@ -301,7 +303,8 @@ TEST(LibrarySendNetwork, ASilentSignGivesMinus5ThenMinus11WithinAboutASecond)
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(rig.folder.Lib().Send(0, 0), -11);
     const auto took = std::chrono::steady_clock::now() - started;
-    EXPECT_LT(took, std::chrono::milliseconds(2500)) << "one cut-off reception, then the attempts fail at once";
+    EXPECT_LT(took, std::chrono::milliseconds(2500))
+        << "one cut-off reception, then the attempts fail at once";
     EXPECT_EQ(LoggedFrames(rig.log).size(), 1u) << "the later attempts are not sent";
     EXPECT_EQ(rig.folder.ReturnKeys(), (Keys{"ErrorNo=-11", "EndFlag=1", "Frames=2", "FramesSending=1"}));
 }
@@ -338,9 +341,10 @@ TEST(LibraryReturnValue, HandEditedResultsAreClampedToWhatIsStored)
     folder.Open();
     std::string longText;
     for (int i = 0; i < 30000; ++i) longText += "AB ";
-    folder.Write("FrameReturn.dat", "[Output]\nFrames=4\nFramesSuccess=2\n0000_LONG=100\n0000_DATA=0a fF 7e\n"
-                                    "0001_LONG=-5\n0001_DATA=41 42\n0002_LONG=999999\n0002_DATA=" + longText +
-                                    "\n0003_LONG=3\n0003_DATA=41 4\n");
+    folder.Write("FrameReturn.dat",
+                 "[Output]\nFrames=4\nFramesSuccess=2\n0000_LONG=100\n0000_DATA=0a fF 7e\n"
+                 "0001_LONG=-5\n0001_DATA=41 42\n0002_LONG=999999\n0002_DATA=" +
+                     longText + "\n0003_LONG=3\n0003_DATA=41 4\n");
     struct Case {
         int32_t frame;
         int32_t length;
