@@ -8,9 +8,10 @@
 namespace sim {
 
 // A pseudo-terminal whose slave side is the sign's serial line, in raw mode, and a
-// symlink to the slave device. The sign keeps only the master open, so that a
-// client's last close of the slave drops whatever it left unread. The symlink is
-// removed when the object goes away, if it still points to this pty.
+// symlink to the slave device. The sign keeps only the master open, so it sees when
+// the last client closes the line. Bytes a client left unread stay in the terminal
+// until the next client flushes its input at open, as the serial layers here do.
+// The symlink is removed when the object goes away, if it still points to this pty.
 class PtyLink {
 public:
     // Creates the pty and the symlink (replacing an existing file of that name);

@@ -1,0 +1,68 @@
+#include "sim/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "sim/sign.h"
+
+using sim::ParseCommandLine;
+
+namespace {
+
+sim::CommandLine Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
+
+}  // namespace
+
+TEST(CommandLine, ListensOnLoopbackPort2015WhenNoLinkIsNamed)
+{
+    const auto line = Parse({});
+    ASSERT_TRUE(line.config) << line.error;
+    ASSERT_TRUE(line.config->tcp);
+    EXPECT_EQ(line.config->tcp->host, "127.0.0.1");
+    EXPECT_EQ(line.config->tcp->port, 2015);
+    EXPECT_TRUE(line.config->ptyLink.empty());
+
+    const auto ptyOnly = Parse({"--pty", "/tmp/x"});
+    ASSERT_TRUE(ptyOnly.config);
+    EXPECT_FALSE(ptyOnly.config->tcp);
+    EXPECT_EQ(ptyOnly.config->ptyLink, "/tmp/x");
+}
+
+TEST(CommandLine, ReadsEveryOption)
+{
+    const auto line = Parse({"--tcp", "127.0.0.3:0", "--pty", "/tmp/p", "--log", "/tmp/l", "--fault", "late:5",
+                             "--fault", "status:05", "--fault-count", "2", "--reply-data", "00 7E 7D 41",
+                             "--option", "clock=2024", "--adc", "1,2,3", "--beep=on"});
+    ASSERT_TRUE(line.config) << line.error;
+    const sim::SimConfig& c = *line.config;
+    EXPECT_EQ(c.tcp->host, "127.0.0.3");
+    EXPECT_EQ(c.tcp->port, 0);
+    EXPECT_EQ(c.ptyLink, "/tmp/p");
+    EXPECT_EQ(c.logFile, "/tmp/l");
+    EXPECT_EQ(c.faults.lateMs, 5);
+    EXPECT_EQ(c.faults.status, 0x05);
+    EXPECT_EQ(c.faultCount, 2);
+    EXPECT_EQ(sim::PlainAcknowledgement(c.options), (std::vector<std::uint8_t>{0x00, 0x7E, 0x7D, 0x41}));
+    EXPECT_EQ(c.options.at("clock"), "2024");
+    EXPECT_EQ(c.options.at("adc"), "1,2,3");
+    EXPECT_EQ(c.options.at("beep"), "on");
+}
+
+TEST(CommandLine, RefusesMalformedArguments)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"--tcp", "localhost:2015"}, {"--tcp", "127.0.0.1"},       {"--tcp", "127.0.0.1:65536"},
+        {"--tcp", "127.0.0.1:x"},    {"--fault", "sometimes"},     {"--fault-count", "-1"},
+        {"--reply-data", "7"},       {"--reply-data", ""},         {"--option", "novalue"},
+        {"--log"},                   {"stray"},                    {"--"},
+    };
+    for (const auto& args : cases) {
+        const auto line = Parse(args);
+        EXPECT_FALSE(line.config) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+        EXPECT_NE(line.error, "") << args[0];
+    }
+}
+
+TEST(PlainAcknowledgement, IsStatus00WithoutReplyData)
+{
+    EXPECT_EQ(sim::PlainAcknowledgement({}), std::vector<std::uint8_t>{0x00});
+}
