@@ -1,0 +1,173 @@
+#include "bench/content/page_controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "bench/shell/bench_host.h"
+#include "platform/gbk.h"
+
+namespace content {
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QCheckBox* NamedCheck(QWidget* parent, const char* name, const QString& caption, bool ticked)
+{
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(name);
+    check->setChecked(ticked);
+    return check;
+}
+
+QGroupBox* NamedGroup(QWidget* parent, const char* name, const QString& title)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+void FillCombo(QComboBox& box, const QStringList& items, const QString& chosen)
+{
+    const QSignalBlocker blocker(&box);
+    box.clear();
+    box.addItems(items);
+    box.setCurrentIndex(box.findText(chosen, Qt::MatchExactly));
+}
+
+QComboBox* NamedCombo(QWidget* parent, const char* name, const QStringList& items, const QString& chosen)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    FillCombo(*box, items, chosen);
+    return box;
+}
+
+QStringList Items(const std::vector<std::string>& entries)
+{
+    QStringList items;
+    for (const std::string& entry : entries) items << QString::fromStdString(entry);
+    return items;
+}
+
+RadioGroup NamedRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
+                           int chosen, int columns)
+{
+    RadioGroup group;
+    group.box = NamedGroup(parent, name, title);
+    group.buttons = new QButtonGroup(group.box);
+    auto* layout = new QGridLayout(group.box);
+    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* item = new QRadioButton(items[i], group.box);
+        item->setObjectName(QString("%1_%2").arg(name).arg(i));
+        item->setChecked(i == chosen);
+        group.buttons->addButton(item, i);
+        layout->addWidget(item, i % rows, i / rows);
+    }
+    return group;
+}
+
+int Position(const RadioGroup& group)
+{
+    return group.buttons->checkedId();
+}
+
+void InsertAtCaret(QLineEdit& edit, const QString& piece)
+{
+    const int caret = edit.cursorPosition();
+    QString text = edit.text();
+    text.insert(caret, piece);
+    edit.setText(text);
+    edit.setCursorPosition(caret);
+    edit.setFocus();
+}
+
+std::optional<std::uint16_t> SignIdOf(shell::BenchHost& host)
+{
+    const std::string text = host.SignIdText();
+    const auto id = ParseSignId(text);
+    if (!id) host.ConversionError(NotIntegerMessage(text));
+    return id;
+}
+
+std::optional<std::int32_t> NumberOf(shell::BenchHost& host, const QString& text)
+{
+    const std::string utf8 = text.toStdString();
+    const auto value = ParseInteger(utf8);
+    if (!value) host.ConversionError(NotIntegerMessage(utf8));
+    return value;
+}
+
+std::optional<std::string> GbkOf(shell::BenchHost& host, const QString& text, const char* what)
+{
+    const platform::TextConversion gbk = platform::Utf8ToGbk(text.toStdString());
+    if (gbk.ok()) return gbk.bytes;
+    const std::string message = std::string(what) + " cannot be sent: " + gbk.error;
+    host.MonitorLog("ERROR", message, true);
+    host.Warn(message);
+    return std::nullopt;
+}
+
+QString TextOfGbk(const std::string& gbk)
+{
+    const platform::TextConversion utf8 = platform::GbkToUtf8(gbk);
+    // A name the sign holds that is not GBK is shown byte for byte rather than lost.
+    return utf8.ok() ? QString::fromStdString(utf8.bytes) : QString::fromLatin1(gbk.data(), static_cast<int>(gbk.size()));
+}
+
+namespace {
+
+bool Show(shell::BenchHost& host, const FrameBuild& frame, int layout)
+{
+    if (!frame.ok()) {
+        host.MonitorLog("ERROR", frame.error, true);
+        return false;
+    }
+    host.SetHexData(frame.frameText);
+    host.ShowFrameLayout(layout);
+    return true;
+}
+
+}  // namespace
+
+bool ShowAndSend(shell::BenchHost& host, const FrameBuild& frame, int layout)
+{
+    if (!Show(host, frame, layout)) return false;
+    host.BtnSend1Click();
+    return true;
+}
+
+int ShowAndExchange(shell::BenchHost& host, const FrameBuild& frame, int layout)
+{
+    if (!Show(host, frame, layout)) return 0;
+    const int result = host.SendFrameText();
+    return result > 0 ? result : 0;
+}
+
+}  // namespace content
