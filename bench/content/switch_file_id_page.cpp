@@ -65,8 +65,10 @@ SwitchFileIdPage::SwitchFileIdPage(shell::BenchHost& host, QWidget* parent) : QW
 
     auto* level1 = NamedGroup(this, "GroupBoxLevel1", "Level 1. EVENT");
     auto* level1Row = new QHBoxLayout(level1);
-    level1Row->addWidget(NamedButton(level1, "BtnEvent", "Event   (V394)"));
-    level1Row->addWidget(NamedButton(level1, "BtnQuitEvent", "Exit   (V394)"));
+    auto* event = NamedButton(level1, "BtnEvent", "Event   (V394)");
+    auto* quitEvent = NamedButton(level1, "BtnQuitEvent", "Exit   (V394)");
+    level1Row->addWidget(event);
+    level1Row->addWidget(quitEvent);
     left->addWidget(level1);
 
     auto* level2 = NamedGroup(this, "GroupBox11", "Level 2. PRAM (Ram Play Table )");
@@ -146,6 +148,8 @@ SwitchFileIdPage::SwitchFileIdPage(shell::BenchHost& host, QWidget* parent) : QW
     connect(getRunning, &QPushButton::clicked, this, &SwitchFileIdPage::BtnGetCurrentRunningAliasClick);
     connect(getEmpty, &QPushButton::clicked, this, &SwitchFileIdPage::suiButton16Click);
     connect(delete_, &QPushButton::clicked, this, &SwitchFileIdPage::BtnDelePgmClick);
+    connect(event, &QPushButton::clicked, this, &SwitchFileIdPage::BtnEventClick);
+    connect(quitEvent, &QPushButton::clicked, this, &SwitchFileIdPage::BtnQuitEventClick);
 }
 
 void SwitchFileIdPage::ResetGrid()

@@ -31,6 +31,9 @@ public slots:
     void BtnGetCurrentRunningAliasClick();
     void suiButton16Click();
     void BtnDelePgmClick();
+    // Level 1. EVENT (defined with the event commands).
+    void BtnEventClick();
+    void BtnQuitEventClick();
 
 private:
     void SendPlayTable(bool enter, bool flash);

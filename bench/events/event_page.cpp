@@ -19,6 +19,7 @@
 #include "bench/device/radio_group.h"
 #include "bench/events/event_fonts.h"
 #include "bench/events/event_text.h"
+#include "bench/events/send_event_frame.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
 #include "platform/gbk.h"
@@ -428,18 +429,7 @@ void EventPage::RadioSendToWindowClick()
 
 void EventPage::SendEventFrame(const events::EventCommand& command)
 {
-    const auto id = Number(QString::fromStdString(host_.SignIdText()));
-    if (!id) return;
-    const auto frame = events::EventFrameText(static_cast<std::uint16_t>(*id & 0xFFFF), command);
-    if (!frame) {
-        host_.MonitorLog("ERROR", "EVEN data of " + std::to_string(command.payload.size()) +
-                                      " bytes do not fit the frame's length byte: not sent",
-                         true);
-        return;
-    }
-    host_.SetHexData(*frame);
-    host_.ShowFrameLayout(0);
-    host_.BtnSend1Click();
+    events::SendEventFrame(host_, command);
 }
 
 std::optional<long long> EventPage::Number(const QString& text)

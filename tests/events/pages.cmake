@@ -2,6 +2,7 @@
 if(TARGET benchpages AND TARGET testbenchhost)
   add_executable(events_pages_tests
     ${CMAKE_CURRENT_LIST_DIR}/event_page_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/level1_event_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/device/offscreen_page_main.cpp
   )
   target_link_libraries(events_pages_tests PRIVATE benchpages testbenchhost testsupport GTest::gtest)
