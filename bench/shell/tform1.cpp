@@ -341,6 +341,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormShow()
 {
+    InvokePageSlot("TabSheet_StringFile", "EditVarStringChange");
     PageControl1->setCurrentWidget(sendTextPage_);
     const auto tabVisible = [](const char* pageName, QWidget& root, bool visible) {
         if (auto* page = root.findChild<QWidget*>(pageName)) {
@@ -374,6 +375,17 @@ void TForm1::FormShow()
     }
     if (auto* start = findChild<QWidget*>("TabSheet_ProgramSelect")) {
         PageControl1->setCurrentWidget(start);
+    }
+    InvokePageSlot("TabSheet_Event", "RadioSendToWindowClick");
+}
+
+void TForm1::InvokePageSlot(const char* pageName, const char* slot)
+{
+    // Start-up steps that belong to a page run through its slot of that name, when
+    // the page offers one.
+    QWidget* page = findChild<QWidget*>(pageName);
+    if (page && page->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0) {
+        QMetaObject::invokeMethod(page, slot);
     }
 }
 

@@ -108,6 +108,7 @@ private:
     QWidget* BuildMonitor();
     void FillStartLists();
     void SetUpGrids();
+    void InvokePageSlot(const char* pageName, const char* slot);
     void ShowBox(const std::string& kind, const std::string& text);
     void WriteSetting(std::string_view section, std::string_view key, long long value);
 
