@@ -21,7 +21,8 @@ long long SecondsOf(const DeviceFamily::Civil& civil)
 {
     const sys_days date{year{civil.year} / month{static_cast<unsigned>(civil.month)} /
                         day{static_cast<unsigned>(civil.day)}};
-    return date.time_since_epoch().count() * 86400LL + civil.hour * 3600LL + civil.minute * 60LL + civil.second;
+    return date.time_since_epoch().count() * 86400LL + civil.hour * 3600LL + civil.minute * 60LL +
+           civil.second;
 }
 
 DeviceFamily::Civil CivilOf(long long seconds)
@@ -29,9 +30,12 @@ DeviceFamily::Civil CivilOf(long long seconds)
     const sys_days date{days{seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400}};
     const long long inDay = seconds - date.time_since_epoch().count() * 86400LL;
     const year_month_day ymd{date};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(inDay / 3600),
-            static_cast<int>(inDay / 60 % 60), static_cast<int>(inDay % 60),
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(inDay / 3600),
+            static_cast<int>(inDay / 60 % 60),
+            static_cast<int>(inDay % 60),
             static_cast<int>(weekday{date}.c_encoding())};
 }
 
@@ -45,8 +49,9 @@ DeviceFamily::DeviceFamily(const SimOptions& options, Now now) : now_(std::move(
     adc_ = std::array<std::uint16_t, 3>{0, 0, 0};
     if (const auto it = options.find("adc"); it != options.end()) {
         adc_ = ParseAdc(it->second);
-        if (!adc_) std::cerr << "signsim: --adc wants A1,A2,A3 (each 0 to 65535), not \"" << it->second
-                             << "\"; GADC is refused\n";
+        if (!adc_)
+            std::cerr << "signsim: --adc wants A1,A2,A3 (each 0 to 65535), not \"" << it->second
+                      << "\"; GADC is refused\n";
     }
 }
 
@@ -115,7 +120,8 @@ std::optional<Reply> DeviceFamily::Handle(const Request& request)
         return reply;
     }
     if (command == "PWON") {
-        if (data.empty() || (data[0] != 0x00 && data[0] != 0x02 && data[0] != 0x03)) return Ack({kStatusRejected});
+        if (data.empty() || (data[0] != 0x00 && data[0] != 0x02 && data[0] != 0x03))
+            return Ack({kStatusRejected});
         if (data[0] == 0x02) powerOn_ = true;
         if (data[0] == 0x03) powerOn_ = false;
         return Ack({0x00, static_cast<std::uint8_t>(powerOn_ ? 0x01 : 0x00)});
@@ -175,27 +181,27 @@ Reply DeviceFamily::OnCountdown(const std::vector<std::uint8_t>& data)
 {
     if (data.size() < 4 || data[0] > 3) return Ack({kStatusRejected});
     switch (data[0]) {
-    case 0: {
-        const auto h = FromBcd(data[1]);
-        const auto m = FromBcd(data[2]);
-        const auto s = FromBcd(data[3]);
-        if (!h || !m || !s || *m > 59 || *s > 59) return Ack({kStatusRejected});
-        countdown_ = {CountdownState::Stopped, *h * 3600 + *m * 60 + *s, *h * 3600 + *m * 60 + *s};
-        break;
-    }
-    case 1:
-        countdown_ = CountdownNow();
-        countdown_.state = CountdownState::Running;
-        countdownMark_ = now_();
-        break;
-    case 2:
-        countdown_ = CountdownNow();
-        if (countdown_.state == CountdownState::Running) countdown_.state = CountdownState::Paused;
-        break;
-    default:
-        countdown_.state = CountdownState::Stopped;
-        countdown_.remainingSeconds = countdown_.loadedSeconds;
-        break;
+        case 0: {
+            const auto h = FromBcd(data[1]);
+            const auto m = FromBcd(data[2]);
+            const auto s = FromBcd(data[3]);
+            if (!h || !m || !s || *m > 59 || *s > 59) return Ack({kStatusRejected});
+            countdown_ = {CountdownState::Stopped, *h * 3600 + *m * 60 + *s, *h * 3600 + *m * 60 + *s};
+            break;
+        }
+        case 1:
+            countdown_ = CountdownNow();
+            countdown_.state = CountdownState::Running;
+            countdownMark_ = now_();
+            break;
+        case 2:
+            countdown_ = CountdownNow();
+            if (countdown_.state == CountdownState::Running) countdown_.state = CountdownState::Paused;
+            break;
+        default:
+            countdown_.state = CountdownState::Stopped;
+            countdown_.remainingSeconds = countdown_.loadedSeconds;
+            break;
     }
     return Ack();
 }
@@ -229,19 +235,19 @@ Reply DeviceFamily::OnBeep(const std::vector<std::uint8_t>& data)
 {
     if (data.size() < 2) return Ack({kStatusRejected});
     switch (data[0]) {
-    case 0:
-        beeper_.lastBeepMs = data[1];
-        ++beeper_.beeps;
-        return Ack();
-    case 1:
-        beeper_.on = true;
-        return Ack();
-    case 2:
-        beeper_.on = false;
-        return Ack();
-    default:
-        // Mode 3 and any other: the beeper's state at offset 11.
-        return Ack({0x00, static_cast<std::uint8_t>(beeper_.on ? 0x01 : 0x00)});
+        case 0:
+            beeper_.lastBeepMs = data[1];
+            ++beeper_.beeps;
+            return Ack();
+        case 1:
+            beeper_.on = true;
+            return Ack();
+        case 2:
+            beeper_.on = false;
+            return Ack();
+        default:
+            // Mode 3 and any other: the beeper's state at offset 11.
+            return Ack({0x00, static_cast<std::uint8_t>(beeper_.on ? 0x01 : 0x00)});
     }
 }
 

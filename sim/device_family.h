@@ -47,15 +47,16 @@ public:
     };
 
     struct Beeper {
-        bool on = false;           // turned on with mode 1 until mode 2
-        int lastBeepMs = 0;        // the time of the last mode 0 beep
-        int beeps = 0;             // how many mode 0 beeps were asked for
+        bool on = false;     // turned on with mode 1 until mode 2
+        int lastBeepMs = 0;  // the time of the last mode 0 beep
+        int beeps = 0;       // how many mode 0 beeps were asked for
     };
 
     // --adc A1,A2,A3 chooses the three readings GADC answers with (each 0..65535);
     // without it they are 0. A malformed value is reported on standard error and
     // GADC is then refused with status 01.
-    explicit DeviceFamily(const SimOptions& options, Now now = [] { return Clock::now(); });
+    explicit DeviceFamily(
+        const SimOptions& options, Now now = [] { return Clock::now(); });
 
     std::optional<Reply> Handle(const Request& request) override;
     bool HandleUnframed(std::span<const std::uint8_t> bytes) override;

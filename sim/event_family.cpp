@@ -31,56 +31,56 @@ std::optional<Reply> EventFamily::Handle(const Request& request)
     const std::size_t m = payload.size();
 
     switch (sub) {
-    case 0x00:
-        if (m != 0) return Ack(kStatusRejected);
-        eventMode_ = false;
-        for (Window& window : windows_) window.started = false;
-        return Ack();
-    case 0x01: {
-        if (m != 2) return Ack(kStatusRejected);
-        const std::uint16_t value = WordHighFirst(payload, 0);
-        if (value != kInitialStatus && value > 1023) return Ack(kStatusRejected);
-        eventMode_ = true;
-        windows_ = {};
-        screen_ = {};
-        startFileId_ = value == kInitialStatus ? std::nullopt : std::optional<std::uint16_t>(value);
-        return Ack();
-    }
-    case 0x02:
-        if (m != 7 || payload[6] > 2) return Ack(kStatusRejected);
-        screen_.cleared = {{AreaAt(payload, 0), payload[6]}};
-        return Ack();
-    case 0x03:
-        if (m != 8) return Ack(kStatusRejected);
-        screen_.action = {{AreaAt(payload, 0), payload[7]}};
-        return Ack();
-    case 0x04:
-        if (m != 3 || payload[1] > 1 || payload[2] > 1) return Ack(kStatusRejected);
-        screen_.moved = std::array<int, 3>{payload[0], payload[1], payload[2]};
-        return Ack();
-    case 0x05:
-        if (m != 8 || payload[7] > 1) return Ack(kStatusRejected);
-        screen_.flash = {{AreaAt(payload, 0), payload[7] == 1}};
-        return Ack();
-    case 0x06:
-    case 0x09:
-        return Header(sub, payload);
-    case 0x07:
-    case 0x08: {
-        if (m != (sub == 0x07 ? 2u : 1u)) return Ack(kStatusRejected);
-        for (std::size_t i = 0; i < kWindows; ++i) {
-            if (!(payload[0] & (1u << i))) continue;
-            if (sub == 0x07) {
-                windows_[i].started = true;
-            } else {
-                windows_[i].text.clear();
-                windows_[i].linkedFileId.reset();
-            }
+        case 0x00:
+            if (m != 0) return Ack(kStatusRejected);
+            eventMode_ = false;
+            for (Window& window : windows_) window.started = false;
+            return Ack();
+        case 0x01: {
+            if (m != 2) return Ack(kStatusRejected);
+            const std::uint16_t value = WordHighFirst(payload, 0);
+            if (value != kInitialStatus && value > 1023) return Ack(kStatusRejected);
+            eventMode_ = true;
+            windows_ = {};
+            screen_ = {};
+            startFileId_ = value == kInitialStatus ? std::nullopt : std::optional<std::uint16_t>(value);
+            return Ack();
         }
-        return Ack();
-    }
-    default:
-        return Ack(kStatusRejected);
+        case 0x02:
+            if (m != 7 || payload[6] > 2) return Ack(kStatusRejected);
+            screen_.cleared = {{AreaAt(payload, 0), payload[6]}};
+            return Ack();
+        case 0x03:
+            if (m != 8) return Ack(kStatusRejected);
+            screen_.action = {{AreaAt(payload, 0), payload[7]}};
+            return Ack();
+        case 0x04:
+            if (m != 3 || payload[1] > 1 || payload[2] > 1) return Ack(kStatusRejected);
+            screen_.moved = std::array<int, 3>{payload[0], payload[1], payload[2]};
+            return Ack();
+        case 0x05:
+            if (m != 8 || payload[7] > 1) return Ack(kStatusRejected);
+            screen_.flash = {{AreaAt(payload, 0), payload[7] == 1}};
+            return Ack();
+        case 0x06:
+        case 0x09:
+            return Header(sub, payload);
+        case 0x07:
+        case 0x08: {
+            if (m != (sub == 0x07 ? 2u : 1u)) return Ack(kStatusRejected);
+            for (std::size_t i = 0; i < kWindows; ++i) {
+                if (!(payload[0] & (1u << i))) continue;
+                if (sub == 0x07) {
+                    windows_[i].started = true;
+                } else {
+                    windows_[i].text.clear();
+                    windows_[i].linkedFileId.reset();
+                }
+            }
+            return Ack();
+        }
+        default:
+            return Ack(kStatusRejected);
     }
 }
 

@@ -18,7 +18,7 @@ public:
 
     struct Area {
         int x = 0;
-        int width = 0;   // 0: the screen's width
+        int width = 0;  // 0: the screen's width
         int y = 0;
         int height = 0;  // 0: the screen's height
         bool operator==(const Area&) const = default;
@@ -30,9 +30,9 @@ public:
         std::vector<std::uint8_t> options;  // header bytes 7 to 15: action ... colour
         std::uint16_t asciiFont = 0;
         std::uint16_t asianFont = 0;
-        std::vector<std::uint8_t> text;     // the converted text, brace codes included
+        std::vector<std::uint8_t> text;  // the converted text, brace codes included
         std::optional<std::uint16_t> linkedFileId;
-        bool started = false;               // brought to the front by "start windows"
+        bool started = false;  // brought to the front by "start windows"
     };
 
     // The last screen operation of each kind, as the display would show it.

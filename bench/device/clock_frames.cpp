@@ -16,16 +16,20 @@ ClockTime ClockTime::FromDate(int year, int month, int day, int hour, int minute
     return {year, month, day, hour, minute, second, weekday};
 }
 
-std::uint8_t Bcd(int value)
-{
-    return static_cast<std::uint8_t>(((value / 10) % 10) * 16 + value % 10);
-}
+std::uint8_t Bcd(int value) { return static_cast<std::uint8_t>(((value / 10) % 10) * 16 + value % 10); }
 
 std::string TimeFrameText(std::uint16_t signId, const ClockTime& clock)
 {
-    const std::array<std::uint8_t, 10> data{
-        0x01, 0x08, Bcd(clock.year % 100), Bcd(clock.month), Bcd(clock.day), Bcd(clock.hour),
-        Bcd(clock.minute), Bcd(clock.second), static_cast<std::uint8_t>(clock.weekday), 0x00};
+    const std::array<std::uint8_t, 10> data{0x01,
+                                            0x08,
+                                            Bcd(clock.year % 100),
+                                            Bcd(clock.month),
+                                            Bcd(clock.day),
+                                            Bcd(clock.hour),
+                                            Bcd(clock.minute),
+                                            Bcd(clock.second),
+                                            static_cast<std::uint8_t>(clock.weekday),
+                                            0x00};
     return *protocol::BenchFrameText(signId, "TIME", data);
 }
 

@@ -9,10 +9,7 @@
 namespace device {
 namespace {
 
-std::uint8_t PositionByte(int index)
-{
-    return index < 0 ? 0xFF : static_cast<std::uint8_t>(index);
-}
+std::uint8_t PositionByte(int index) { return index < 0 ? 0xFF : static_cast<std::uint8_t>(index); }
 
 std::string AllSignsFrame(std::string_view command, std::span<const std::uint8_t> data)
 {
@@ -58,20 +55,11 @@ std::string ShowIdFrameText(bool show)
     return AllSignsFrame("STID", data);
 }
 
-std::string UpdateFrameText()
-{
-    return AllSignsFrame("UPDT", {});
-}
+std::string UpdateFrameText() { return AllSignsFrame("UPDT", {}); }
 
-std::string VersionFrameText(std::uint16_t signId)
-{
-    return *protocol::BenchFrameText(signId, "QVER", {});
-}
+std::string VersionFrameText(std::uint16_t signId) { return *protocol::BenchFrameText(signId, "QVER", {}); }
 
-std::string AdcFrameText()
-{
-    return AllSignsFrame("GADC", {});
-}
+std::string AdcFrameText() { return AllSignsFrame("GADC", {}); }
 
 std::optional<std::string> BeepFrameText(std::uint16_t signId, int mode, std::string_view timeItem)
 {

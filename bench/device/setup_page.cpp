@@ -83,7 +83,11 @@ void SetupPage::BuildControls()
     countGrid->addWidget(SuiSpinMinute, 1, 1);
     countGrid->addWidget(SuiSpinSecond, 1, 2);
     auto* glyphs = new QHBoxLayout;
-    struct Glyph { const char* name; QStyle::StandardPixmap icon; const char* hint; };
+    struct Glyph {
+        const char* name;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+    };
     const Glyph glyphButtons[] = {{"BitBtn6", QStyle::SP_BrowserReload, "Load the value"},
                                   {"BitBtn3", QStyle::SP_MediaPlay, "Start"},
                                   {"BitBtn4", QStyle::SP_MediaPause, "Pause"},
@@ -121,8 +125,8 @@ void SetupPage::BuildControls()
     auto* baudRow = new QHBoxLayout;
     RGBoardCom1 = device::MakeRadioGroup(this, "RGBoardCom1", "Board Com1",
                                          {"9600", "19200", "38400", "57600", "115200"}, 3);
-    RGBoardCom2 = device::MakeRadioGroup(
-        this, "RGBoardCom2", "Return Delay ms", {"0: Default Slow", "1", "5", "10", "20", "50", "100", "200"}, 0, 2);
+    RGBoardCom2 = device::MakeRadioGroup(this, "RGBoardCom2", "Return Delay ms",
+                                         {"0: Default Slow", "1", "5", "10", "20", "50", "100", "200"}, 0, 2);
     baudRow->addWidget(RGBoardCom1);
     baudRow->addWidget(RGBoardCom2);
     middle->addLayout(baudRow);
@@ -252,7 +256,8 @@ void SetupPage::BtnSendTimeClick()
         const QDateTime now = QDateTime::currentDateTime();
         const QDate date = now.date();
         const QTime t = now.time();
-        clock = device::ClockTime::FromDate(date.year(), date.month(), date.day(), t.hour(), t.minute(), t.second());
+        clock = device::ClockTime::FromDate(date.year(), date.month(), date.day(), t.hour(), t.minute(),
+                                            t.second());
     }
     SendPlain(device::TimeFrameText(*id, clock));
 }
@@ -333,6 +338,7 @@ void SetupPage::suiButtonBeepClick()
 {
     const auto id = SignId();
     if (!id) return;
-    const auto frame = device::BeepFrameText(*id, shell::RadioIndex(*RGBeepMode), CBBeepMs->currentText().toStdString());
+    const auto frame =
+        device::BeepFrameText(*id, shell::RadioIndex(*RGBeepMode), CBBeepMs->currentText().toStdString());
     if (frame) SendPlain(*frame);
 }

@@ -5,15 +5,9 @@
 namespace events {
 namespace {
 
-std::uint8_t Low(long long value)
-{
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
+std::uint8_t Low(long long value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-std::uint8_t High(long long value)
-{
-    return static_cast<std::uint8_t>((value >> 8) & 0xFF);
-}
+std::uint8_t High(long long value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); }
 
 std::vector<std::uint8_t> AreaThen(const Area& area, std::initializer_list<std::uint8_t> tail)
 {
@@ -35,10 +29,7 @@ std::optional<std::string> EventFrameText(std::uint16_t signId, const EventComma
     return protocol::BenchFrameText(signId, "EVEN", data);
 }
 
-std::uint8_t PositionByte(int position)
-{
-    return position < 0 ? 0xFF : static_cast<std::uint8_t>(position);
-}
+std::uint8_t PositionByte(int position) { return position < 0 ? 0xFF : static_cast<std::uint8_t>(position); }
 
 std::array<std::uint8_t, 6> AreaBytes(const Area& area)
 {
@@ -57,26 +48,33 @@ std::uint8_t WindowMask(const std::array<bool, 7>& ticked)
 std::array<std::uint8_t, 20> WindowHeaderBytes(const WindowHeader& header)
 {
     const auto area = AreaBytes(header.area);
-    return {header.window, area[0], area[1], area[2], area[3], area[4], area[5], header.action,
-            header.speed, header.stay, header.times, header.sendTo,
-            static_cast<std::uint8_t>(header.multiLines ? 1 : 0), header.align, header.color, 0x00,
-            High(header.word16), Low(header.word16), High(header.word18), Low(header.word18)};
+    return {header.window,
+            area[0],
+            area[1],
+            area[2],
+            area[3],
+            area[4],
+            area[5],
+            header.action,
+            header.speed,
+            header.stay,
+            header.times,
+            header.sendTo,
+            static_cast<std::uint8_t>(header.multiLines ? 1 : 0),
+            header.align,
+            header.color,
+            0x00,
+            High(header.word16),
+            Low(header.word16),
+            High(header.word18),
+            Low(header.word18)};
 }
 
-EventCommand ExitEvent()
-{
-    return {0x00, {}};
-}
+EventCommand ExitEvent() { return {0x00, {}}; }
 
-EventCommand InitialEvent()
-{
-    return {0x01, {0x04, 0x00}};
-}
+EventCommand InitialEvent() { return {0x01, {0x04, 0x00}}; }
 
-EventCommand StartEventAt(int startFileId)
-{
-    return {0x01, {High(startFileId), Low(startFileId)}};
-}
+EventCommand StartEventAt(int startFileId) { return {0x01, {High(startFileId), Low(startFileId)}}; }
 
 EventCommand ClearScreen(const Area& area, int memory)
 {
@@ -90,7 +88,8 @@ EventCommand ActionFromMemB(const Area& area, int action)
 
 EventCommand MoveLines(long long lines, bool black, bool down)
 {
-    return {0x04, {Low(lines), static_cast<std::uint8_t>(black ? 1 : 0), static_cast<std::uint8_t>(down ? 1 : 0)}};
+    return {0x04,
+            {Low(lines), static_cast<std::uint8_t>(black ? 1 : 0), static_cast<std::uint8_t>(down ? 1 : 0)}};
 }
 
 EventCommand Flash(const Area& area, bool flashing)
@@ -107,15 +106,9 @@ std::optional<EventCommand> TextOut(const WindowHeader& header, std::span<const 
     return command;
 }
 
-EventCommand StartWindows(std::uint8_t mask)
-{
-    return {0x07, {mask, 0x00}};
-}
+EventCommand StartWindows(std::uint8_t mask) { return {0x07, {mask, 0x00}}; }
 
-EventCommand ClearBuffers(std::uint8_t mask)
-{
-    return {0x08, {mask}};
-}
+EventCommand ClearBuffers(std::uint8_t mask) { return {0x08, {mask}}; }
 
 EventCommand SendLink(WindowHeader header, int fileId)
 {

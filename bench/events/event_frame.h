@@ -57,18 +57,18 @@ struct WindowHeader {
 std::array<std::uint8_t, 20> WindowHeaderBytes(const WindowHeader& header);
 
 // The sub-commands, one builder each.
-EventCommand ExitEvent();                                   // 00
-EventCommand InitialEvent();                                // 01: 04 00
-EventCommand StartEventAt(int startFileId);                 // 01: the file id, high byte first
-EventCommand ClearScreen(const Area& area, int memory);     // 02
-EventCommand ActionFromMemB(const Area& area, int action);  // 03
+EventCommand ExitEvent();                                        // 00
+EventCommand InitialEvent();                                     // 01: 04 00
+EventCommand StartEventAt(int startFileId);                      // 01: the file id, high byte first
+EventCommand ClearScreen(const Area& area, int memory);          // 02
+EventCommand ActionFromMemB(const Area& area, int action);       // 03
 EventCommand MoveLines(long long lines, bool black, bool down);  // 04
-EventCommand Flash(const Area& area, bool flashing);       // 05
+EventCommand Flash(const Area& area, bool flashing);             // 05
 // 06; nullopt when the converted text is longer than 229 bytes.
 inline constexpr std::size_t kMaxEventText = 229;
 std::optional<EventCommand> TextOut(const WindowHeader& header, std::span<const std::uint8_t> text);
-EventCommand StartWindows(std::uint8_t mask);               // 07
-EventCommand ClearBuffers(std::uint8_t mask);               // 08
-EventCommand SendLink(WindowHeader header, int fileId);     // 09
+EventCommand StartWindows(std::uint8_t mask);            // 07
+EventCommand ClearBuffers(std::uint8_t mask);            // 08
+EventCommand SendLink(WindowHeader header, int fileId);  // 09
 
 }  // namespace events

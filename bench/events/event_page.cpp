@@ -79,7 +79,8 @@ AreaEdits AddAreaEdits(QWidget* parent, QGridLayout* grid, const char* suffix,
 {
     const QString s = suffix;
     AreaEdits edits{Edit(parent, ("EditX" + s).toLatin1(), "0"), Edit(parent, ("EditW" + s).toLatin1(), "64"),
-                    Edit(parent, ("EditY" + s).toLatin1(), "0"), Edit(parent, ("EditH" + s).toLatin1(), "16")};
+                    Edit(parent, ("EditY" + s).toLatin1(), "0"),
+                    Edit(parent, ("EditH" + s).toLatin1(), "16")};
     Row(grid, 0, 0, Label(parent, "X:", labelNames[0]), edits.x);
     Row(grid, 0, 2, Label(parent, "Width:", labelNames[1]), edits.width);
     Row(grid, 1, 0, Label(parent, "Y:", labelNames[2]), edits.y);
@@ -119,8 +120,8 @@ void EventPage::BuildControls()
     status->addWidget(enter);
     status->addWidget(exit);
     top->addLayout(status);
-    RadioSendToWindow =
-        device::MakeRadioGroup(this, "RadioSendToWindow", "Event Mode", {"A:Window Mode", "B:RAM Directory"}, 0);
+    RadioSendToWindow = device::MakeRadioGroup(this, "RadioSendToWindow", "Event Mode",
+                                               {"A:Window Mode", "B:RAM Directory"}, 0);
     top->addWidget(RadioSendToWindow);
 
     auto* windows = Named(new QGroupBox("Windows", this), "GroupBoxWindows");
@@ -165,7 +166,8 @@ void EventPage::BuildControls()
     connect(clearBuffers, &QPushButton::clicked, this, &EventPage::BtnClearBackWndClick);
     connect(device::ButtonsOf(*RadioSendToWindow), &QButtonGroup::idClicked, this,
             &EventPage::RadioSendToWindowClick);
-    connect(device::ButtonsOf(*RadioGroup1), &QButtonGroup::idClicked, this, &EventPage::RadioSendToWindowClick);
+    connect(device::ButtonsOf(*RadioGroup1), &QButtonGroup::idClicked, this,
+            &EventPage::RadioSendToWindowClick);
 }
 
 QWidget* EventPage::BuildTextPage()
@@ -244,13 +246,15 @@ QWidget* EventPage::BuildTextPage()
     // Right: where the text lands, the text itself and the program link.
     auto* right = new QVBoxLayout;
     auto* placing = new QHBoxLayout;
-    RadioGroup1 = device::MakeRadioGroup(page, "RadioGroup1", "Send  to ", {"Display Memory", "Back Memory"}, 0);
+    RadioGroup1 =
+        device::MakeRadioGroup(page, "RadioGroup1", "Send  to ", {"Display Memory", "Back Memory"}, 0);
     placing->addWidget(RadioGroup1);
     GroupBoxSen = Named(new QGroupBox("Text Layout", page), "GroupBoxSen");
     auto* senLayout = new QVBoxLayout(GroupBoxSen);
     CheckMultiLines = Named(new QCheckBox("Auto Wrap / Multi Lines", GroupBoxSen), "CheckMultiLines");
     senLayout->addWidget(CheckMultiLines);
-    RadioAlign = device::MakeRadioGroup(GroupBoxSen, "RadioAlign", "Align in Mem B", {"Center", "Left", "Right"}, 0);
+    RadioAlign =
+        device::MakeRadioGroup(GroupBoxSen, "RadioAlign", "Align in Mem B", {"Center", "Left", "Right"}, 0);
     senLayout->addWidget(RadioAlign);
     placing->addWidget(GroupBoxSen);
     right->addLayout(placing);
@@ -399,8 +403,8 @@ void EventPage::ArrangeEventPage(bool windowMode)
         const char* headers[] = {"No.", "X", "Y", "Width", "Height", "Demo Text String"};
         for (int column = 0; column < 6; ++column)
             StringGridWindows->setItem(0, column, new QTableWidgetItem(headers[column]));
-        const char* demo[] = {"Hello",      "[CH8]AB[CR]CD[FC01][FT101]EF", "[DH]:[DM]:[DS]", "[FL000]{0}",
-                              "[FC01]R[FC02]G[FC07]B", "[DN]"};
+        const char* demo[] = {"Hello",      "[CH8]AB[CR]CD[FC01][FT101]EF", "[DH]:[DM]:[DS]",
+                              "[FL000]{0}", "[FC01]R[FC02]G[FC07]B",        "[DN]"};
         for (int r = 1; r <= 7; ++r) {
             const QString cells[] = {QString::number(r),
                                      QString::number(r % 2 == 1 ? 0 : 64),
@@ -412,20 +416,18 @@ void EventPage::ArrangeEventPage(bool windowMode)
                 StringGridWindows->setItem(r, column, new QTableWidgetItem(cells[column]));
         }
     }
-    for (QWidget* shownInWindowMode :
-         std::initializer_list<QWidget*>{GroupBoxSen, RadioGroup1, PanelEventWnd, StringGridWindows, ComboWndID})
+    for (QWidget* shownInWindowMode : std::initializer_list<QWidget*>{GroupBoxSen, RadioGroup1, PanelEventWnd,
+                                                                      StringGridWindows, ComboWndID})
         shownInWindowMode->setVisible(windowMode);
-    for (QWidget* shownInDirectMode : std::initializer_list<QWidget*>{Image6, RadioMemoPosiText, RadioMemoPosi1})
+    for (QWidget* shownInDirectMode :
+         std::initializer_list<QWidget*>{Image6, RadioMemoPosiText, RadioMemoPosi1})
         shownInDirectMode->setVisible(!windowMode);
     SetTabShown(textPages_, TabSheet5, windowMode);
     for (QWidget* page : {TabEvent_Cls, TabEvent_Action, TabEvent_Action2, TabEvent_Action3})
         SetTabShown(eventPages_, page, !windowMode);
 }
 
-void EventPage::RadioSendToWindowClick()
-{
-    ArrangeEventPage(shell::RadioIndex(*RadioSendToWindow) == 0);
-}
+void EventPage::RadioSendToWindowClick() { ArrangeEventPage(shell::RadioIndex(*RadioSendToWindow) == 0); }
 
 void EventPage::SendEventFrame(const events::EventCommand& command)
 {
@@ -499,15 +501,9 @@ std::optional<events::WindowHeader> EventPage::ReadWindowHeader()
     return header;
 }
 
-void EventPage::BtnExitEventClick()
-{
-    SendEventFrame(events::ExitEvent());
-}
+void EventPage::BtnExitEventClick() { SendEventFrame(events::ExitEvent()); }
 
-void EventPage::BtnEnterEvenClick()
-{
-    SendEventFrame(events::InitialEvent());
-}
+void EventPage::BtnEnterEvenClick() { SendEventFrame(events::InitialEvent()); }
 
 void EventPage::BtnClearScreenClick()
 {
@@ -530,15 +526,9 @@ void EventPage::Move(bool down)
     SendEventFrame(events::MoveLines(*lines, CheckBlackMoveUp->isChecked(), down));
 }
 
-void EventPage::BtnMoveUpClick()
-{
-    Move(false);
-}
+void EventPage::BtnMoveUpClick() { Move(false); }
 
-void EventPage::BtnMoveDownClick()
-{
-    Move(true);
-}
+void EventPage::BtnMoveDownClick() { Move(true); }
 
 void EventPage::FlashArea(bool flashing)
 {
@@ -547,23 +537,17 @@ void EventPage::FlashArea(bool flashing)
     SendEventFrame(events::Flash(*area, flashing));
 }
 
-void EventPage::BtnFlashClick()
-{
-    FlashArea(true);
-}
+void EventPage::BtnFlashClick() { FlashArea(true); }
 
-void EventPage::BtnFlashNotClick()
-{
-    FlashArea(false);
-}
+void EventPage::BtnFlashNotClick() { FlashArea(false); }
 
 void EventPage::BtnTextOutClick()
 {
     auto header = ReadWindowHeader();
     if (!header) return;
-    const events::EventFontCodes fonts = events::ReadEventFontCodes(
-        host_.Settings(), ComboBox_FontEngEvent->currentIndex(), ComboBox_FontChnEvent->currentIndex(),
-        Label42->isChecked());
+    const events::EventFontCodes fonts =
+        events::ReadEventFontCodes(host_.Settings(), ComboBox_FontEngEvent->currentIndex(),
+                                   ComboBox_FontChnEvent->currentIndex(), Label42->isChecked());
     header->word16 = fonts.ascii;
     header->word18 = fonts.asian;
 
@@ -580,23 +564,17 @@ void EventPage::BtnTextOutClick()
     const auto command = events::TextOut(*header, text.bytes);
     if (!command) {
         host_.MonitorLog("ERROR",
-                         "Event text converts to " + std::to_string(text.bytes.size()) + " bytes, more than " +
-                             std::to_string(events::kMaxEventText) + ": not sent",
+                         "Event text converts to " + std::to_string(text.bytes.size()) +
+                             " bytes, more than " + std::to_string(events::kMaxEventText) + ": not sent",
                          true);
         return;
     }
     SendEventFrame(*command);
 }
 
-void EventPage::BtnStartEventClick()
-{
-    SendEventFrame(events::StartWindows(Mask()));
-}
+void EventPage::BtnStartEventClick() { SendEventFrame(events::StartWindows(Mask())); }
 
-void EventPage::BtnClearBackWndClick()
-{
-    SendEventFrame(events::ClearBuffers(Mask()));
-}
+void EventPage::BtnClearBackWndClick() { SendEventFrame(events::ClearBuffers(Mask())); }
 
 void EventPage::BtnEventPgmLinkClick()
 {
@@ -607,10 +585,7 @@ void EventPage::BtnEventPgmLinkClick()
     SendEventFrame(events::SendLink(*header, static_cast<int>(*fileId)));
 }
 
-void EventPage::EditTextChange()
-{
-    LabelCount->setText("Bytes:" + QString::number(EditText->text().size()));
-}
+void EventPage::EditTextChange() { LabelCount->setText("Bytes:" + QString::number(EditText->text().size())); }
 
 void EventPage::BtnInsertCharIndexEventClick()
 {

@@ -12,7 +12,4 @@ void SwitchFileIdPage::BtnEventClick()
     events::SendEventFrame(host_, events::StartEventAt(CBStartProgram->currentIndex()));
 }
 
-void SwitchFileIdPage::BtnQuitEventClick()
-{
-    events::SendEventFrame(host_, events::ExitEvent());
-}
+void SwitchFileIdPage::BtnQuitEventClick() { events::SendEventFrame(host_, events::ExitEvent()); }

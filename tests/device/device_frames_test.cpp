@@ -1,10 +1,11 @@
+#include "bench/device/device_frames.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "bench/device/clock_frames.h"
-#include "bench/device/device_frames.h"
 #include "bench/device/int_field.h"
 #include "protocol/frame_text.h"
 
@@ -16,7 +17,10 @@ constexpr std::uint16_t kDefaultId = 65278;
 
 TEST(TimeFrame, CarriesTheClockInBcdAndTheWeekdayFromSunday)
 {
-    struct Case { ClockTime clock; const char* frame; };
+    struct Case {
+        ClockTime clock;
+        const char* frame;
+    };
     const Case cases[] = {
         // 2009-01-02 was a Friday.
         {ClockTime::FromDate(2009, 1, 2, 3, 4, 5),
@@ -34,9 +38,14 @@ TEST(TimeFrame, CarriesTheClockInBcdAndTheWeekdayFromSunday)
 
 TEST(TimeFrame, WorksOutTheWeekdayAcrossMonthsAndLeapYears)
 {
-    struct Case { int y, m, d, weekday; };
-    const Case cases[] = {{2024, 2, 29, 4}, {2024, 3, 1, 5}, {1999, 12, 31, 5}, {2023, 1, 1, 0}, {2100, 3, 1, 1}};
-    for (const Case& c : cases) EXPECT_EQ(ClockTime::FromDate(c.y, c.m, c.d, 0, 0, 0).weekday, c.weekday) << c.y << "-" << c.m << "-" << c.d;
+    struct Case {
+        int y, m, d, weekday;
+    };
+    const Case cases[] = {
+        {2024, 2, 29, 4}, {2024, 3, 1, 5}, {1999, 12, 31, 5}, {2023, 1, 1, 0}, {2100, 3, 1, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ClockTime::FromDate(c.y, c.m, c.d, 0, 0, 0).weekday, c.weekday)
+            << c.y << "-" << c.m << "-" << c.d;
 }
 
 TEST(TimeFrame, EscapesASignIdHoldingMarkerBytes)
@@ -47,7 +56,11 @@ TEST(TimeFrame, EscapesASignIdHoldingMarkerBytes)
 
 TEST(CountdownFrame, LoadsInBcdAndSendsZerosForTheOtherModes)
 {
-    struct Case { CountdownMode mode; int h, m, s; const char* frame; };
+    struct Case {
+        CountdownMode mode;
+        int h, m, s;
+        const char* frame;
+    };
     const Case cases[] = {
         {CountdownMode::Load, 2, 2, 2, "7E 01 FE FE 00 08 54 43 4E 54 00 02 02 02 FF FF 7E 00 "},
         {CountdownMode::Load, 99, 59, 59, "7E 01 FE FE 00 08 54 43 4E 54 00 99 59 59 FF FF 7E 00 "},
@@ -77,11 +90,15 @@ TEST(BrightnessFrame, AutomaticIgnoresTheLevelAndManualSendsIt)
 
 TEST(BaudFrame, SpeedCodeAndReplyDelay)
 {
-    struct Case { int baud; int delay; const char* data; };
+    struct Case {
+        int baud;
+        int delay;
+        const char* data;
+    };
     const Case cases[] = {
-        {9600, 0, "31 00 "},   {19200, 1, "32 01 "},   {38400, 5, "34 05 "}, {57600, 0, "36 00 "},
-        {115200, 200, "3C C8 "}, {57600, 10, "36 0A "}, {57600, 20, "36 14 "}, {57600, 50, "36 32 "},
-        {57600, 100, "36 64 "},
+        {9600, 0, "31 00 "},   {19200, 1, "32 01 "},    {38400, 5, "34 05 "},
+        {57600, 0, "36 00 "},  {115200, 200, "3C C8 "}, {57600, 10, "36 0A "},
+        {57600, 20, "36 14 "}, {57600, 50, "36 32 "},   {57600, 100, "36 64 "},
     };
     for (const Case& c : cases)
         EXPECT_EQ(BaudFrameText(c.baud, c.delay),
@@ -99,11 +116,15 @@ TEST(BaudFrame, ReplyDelayItems)
 
 TEST(FixedFrames, MatchTheirByteStrings)
 {
-    struct Case { std::string text; const char* expected; };
+    struct Case {
+        std::string text;
+        const char* expected;
+    };
     const Case cases[] = {
         {PowerFrameText(PowerAction::On), "7E 01 FE FE 00 0B 50 57 4F 4E 02 00 00 00 00 00 00 FF FF 7E 00 "},
         {PowerFrameText(PowerAction::Off), "7E 01 FE FE 00 0B 50 57 4F 4E 03 00 00 00 00 00 00 FF FF 7E 00 "},
-        {PowerFrameText(PowerAction::Query), "7E 01 FE FE 00 0B 50 57 4F 4E 00 00 00 00 00 00 00 FF FF 7E 00 "},
+        {PowerFrameText(PowerAction::Query),
+         "7E 01 FE FE 00 0B 50 57 4F 4E 00 00 00 00 00 00 00 FF FF 7E 00 "},
         {ShowIdFrameText(true), "7E 01 FE FE 00 05 53 54 49 44 11 FF FF 7E 00 "},
         {ShowIdFrameText(false), "7E 01 FE FE 00 05 53 54 49 44 10 FF FF 7E 00 "},
         {UpdateFrameText(), "7E 01 FE FE 00 04 55 50 44 54 FF FF 7E 00 "},
@@ -118,11 +139,15 @@ TEST(FixedFrames, MatchTheirByteStrings)
 
 TEST(BeepFrame, ModeZeroTakesTheTimeBeforeTheColonOtherModesSendZero)
 {
-    struct Case { int mode; const char* item; const char* data; };
+    struct Case {
+        int mode;
+        const char* item;
+        const char* data;
+    };
     const Case cases[] = {
-        {0, "10: Beep 10ms", "00 0A "},   {0, "40: Beep 40ms", "00 28 "}, {0, "100:Beep 100ms", "00 64 "},
+        {0, "10: Beep 10ms", "00 0A "},  {0, "40: Beep 40ms", "00 28 "}, {0, "100:Beep 100ms", "00 64 "},
         {0, "250:Beep 250ms", "00 FA "}, {1, "40: Beep 40ms", "01 00 "}, {2, "250:Beep 250ms", "02 00 "},
-        {3, "40: Beep 40ms", "03 00 "},   {3, "no colon", "03 00 "},
+        {3, "40: Beep 40ms", "03 00 "},  {3, "no colon", "03 00 "},
     };
     for (const Case& c : cases) {
         const auto frame = BeepFrameText(kDefaultId, c.mode, c.item);
@@ -139,11 +164,24 @@ TEST(BeepFrame, ModeZeroWithoutATimeSendsNothing)
 
 TEST(IntField, AcceptsDecimalNumbersOnly)
 {
-    struct Case { const char* text; std::optional<long long> value; };
+    struct Case {
+        const char* text;
+        std::optional<long long> value;
+    };
     const Case cases[] = {
-        {"65278", 65278}, {"0", 0}, {"-3", -3}, {"+7", 7}, {" 12", 12}, {"2147483647", 2147483647LL},
-        {"", std::nullopt}, {"abc", std::nullopt}, {"12a", std::nullopt}, {"1 2", std::nullopt},
-        {"-", std::nullopt}, {"99999999999", std::nullopt}, {"0x10", std::nullopt},
+        {"65278", 65278},
+        {"0", 0},
+        {"-3", -3},
+        {"+7", 7},
+        {" 12", 12},
+        {"2147483647", 2147483647LL},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {"1 2", std::nullopt},
+        {"-", std::nullopt},
+        {"99999999999", std::nullopt},
+        {"0x10", std::nullopt},
     };
     for (const Case& c : cases) {
         const IntField field = ParseIntField(c.text);

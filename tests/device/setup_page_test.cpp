@@ -1,3 +1,5 @@
+#include "bench/device/setup_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,7 +11,6 @@
 #include <QSpinBox>
 
 #include "bench/device/clock_frames.h"
-#include "bench/device/setup_page.h"
 #include "bench/shell/control_text.h"
 #include "tests/support/sim_process.h"
 #include "tests/support/temp_dir.h"
@@ -62,28 +63,51 @@ protected:
 
 TEST_F(SetupPageTest, HoldsEveryControlWithItsCaptionItemsAndDefault)
 {
-    struct Case { const char* name; const char* kind; QString caption; };
+    struct Case {
+        const char* name;
+        const char* kind;
+        QString caption;
+    };
     const Case cases[] = {
-        {"RBBrightManual", "QRadioButton", "Manual"},      {"RBBrightAuto", "QRadioButton", "Auto"},
-        {"CBBrightManual", "QComboBox", ""},               {"BtnSendPowerBrightToSign", "QPushButton", "Send"},
-        {"GroupBoxBright", "QGroupBox", " Brightness "},   {"RGBoardCom1", "QGroupBox", "Board Com1"},
-        {"RGBoardCom2", "QGroupBox", "Return Delay ms"},   {"BtnBaud", "QPushButton", "Set Baud"},
-        {"suiBtnPowerOn", "QPushButton", "Power On"},      {"suiBtnPowerOff", "QPushButton", "Power Off"},
-        {"suiButtonGetPwr", "QPushButton", "Get"},         {"GroupBoxPowerOnOff", "QGroupBox", "Power Manual"},
-        {"CheckBox9", "QCheckBox", "Power On?"},           {"suiButton18", "QPushButton", "STID: Show ID"},
-        {"suiButton19", "QPushButton", "STID: Exit"},      {"suiButton2", "QPushButton", "UPDT"},
-        {"suiButton13", "QPushButton", "Exit Updt  (A,2)"}, {"BtnQver", "QPushButton", "Version"},
-        {"Edit4", "QLineEdit", ""},                        {"BtnGetAdc", "QPushButton", "Get ADC"},
-        {"EditADC", "QLineEdit", ""},                      {"RadioGroup2", "QGroupBox", " KEY Press "},
+        {"RBBrightManual", "QRadioButton", "Manual"},
+        {"RBBrightAuto", "QRadioButton", "Auto"},
+        {"CBBrightManual", "QComboBox", ""},
+        {"BtnSendPowerBrightToSign", "QPushButton", "Send"},
+        {"GroupBoxBright", "QGroupBox", " Brightness "},
+        {"RGBoardCom1", "QGroupBox", "Board Com1"},
+        {"RGBoardCom2", "QGroupBox", "Return Delay ms"},
+        {"BtnBaud", "QPushButton", "Set Baud"},
+        {"suiBtnPowerOn", "QPushButton", "Power On"},
+        {"suiBtnPowerOff", "QPushButton", "Power Off"},
+        {"suiButtonGetPwr", "QPushButton", "Get"},
+        {"GroupBoxPowerOnOff", "QGroupBox", "Power Manual"},
+        {"CheckBox9", "QCheckBox", "Power On?"},
+        {"suiButton18", "QPushButton", "STID: Show ID"},
+        {"suiButton19", "QPushButton", "STID: Exit"},
+        {"suiButton2", "QPushButton", "UPDT"},
+        {"suiButton13", "QPushButton", "Exit Updt  (A,2)"},
+        {"BtnQver", "QPushButton", "Version"},
+        {"Edit4", "QLineEdit", ""},
+        {"BtnGetAdc", "QPushButton", "Get ADC"},
+        {"EditADC", "QLineEdit", ""},
+        {"RadioGroup2", "QGroupBox", " KEY Press "},
         {"CBResistorKeyMode", "QCheckBox", "New Resistor Keypad 520-4"},
-        {"suiButtonBeep", "QPushButton", "BEEP"},          {"RGBeepMode", "QGroupBox", "Beep Mode"},
-        {"CBBeepMs", "QComboBox", ""},                     {"GroupBoxCountTimer", "QGroupBox", " Countdown Timer "},
-        {"LabelHour", "QLabel", "Hour"},                   {"LabelMin", "QLabel", "Minute"},
-        {"LabelSecond", "QLabel", "Second"},               {"SuiSpinHour", "QSpinBox", ""},
-        {"SuiSpinMinute", "QSpinBox", ""},                 {"SuiSpinSecond", "QSpinBox", ""},
-        {"BitBtn3", "QPushButton", ""},                    {"BitBtn4", "QPushButton", ""},
-        {"BitBtn5", "QPushButton", ""},                    {"BitBtn6", "QPushButton", ""},
-        {"suiButtonSendTimer", "QPushButton", "Send Value"}, {"BtnSendTime", "QPushButton", "Send Time"},
+        {"suiButtonBeep", "QPushButton", "BEEP"},
+        {"RGBeepMode", "QGroupBox", "Beep Mode"},
+        {"CBBeepMs", "QComboBox", ""},
+        {"GroupBoxCountTimer", "QGroupBox", " Countdown Timer "},
+        {"LabelHour", "QLabel", "Hour"},
+        {"LabelMin", "QLabel", "Minute"},
+        {"LabelSecond", "QLabel", "Second"},
+        {"SuiSpinHour", "QSpinBox", ""},
+        {"SuiSpinMinute", "QSpinBox", ""},
+        {"SuiSpinSecond", "QSpinBox", ""},
+        {"BitBtn3", "QPushButton", ""},
+        {"BitBtn4", "QPushButton", ""},
+        {"BitBtn5", "QPushButton", ""},
+        {"BitBtn6", "QPushButton", ""},
+        {"suiButtonSendTimer", "QPushButton", "Send Value"},
+        {"BtnSendTime", "QPushButton", "Send Time"},
     };
     EXPECT_EQ(page.objectName(), "TabSheet_Time");
     for (const Case& c : cases) {
@@ -94,12 +118,20 @@ TEST_F(SetupPageTest, HoldsEveryControlWithItsCaptionItemsAndDefault)
         EXPECT_FALSE(control->isHidden()) << c.name;
     }
 
-    struct Items { const char* name; QStringList items; int index; };
+    struct Items {
+        const char* name;
+        QStringList items;
+        int index;
+    };
     const Items lists[] = {
-        {"CBBrightManual", {"00:BRI 12%", "01:BRI 25%", "02:BRI 38%", "03:BRI 50%", "04:BRI 63%", "05:BRI 75%",
-                            "06:BRI 88%", "07:BRI 100%"}, 0},
-        {"CBBeepMs", {"10: Beep 10ms", "20: Beep 20ms", "40: Beep 40ms", "100:Beep 100ms", "200:Beep 200ms",
-                      "250:Beep 250ms"}, 2},
+        {"CBBrightManual",
+         {"00:BRI 12%", "01:BRI 25%", "02:BRI 38%", "03:BRI 50%", "04:BRI 63%", "05:BRI 75%", "06:BRI 88%",
+          "07:BRI 100%"},
+         0},
+        {"CBBeepMs",
+         {"10: Beep 10ms", "20: Beep 20ms", "40: Beep 40ms", "100:Beep 100ms", "200:Beep 200ms",
+          "250:Beep 250ms"},
+         2},
     };
     for (const Items& l : lists) {
         auto* box = Get<QComboBox>(l.name);
@@ -115,7 +147,9 @@ TEST_F(SetupPageTest, HoldsEveryControlWithItsCaptionItemsAndDefault)
         {"RGBoardCom1", {"9600", "19200", "38400", "57600", "115200"}, 3},
         {"RGBoardCom2", {"0: Default Slow", "1", "5", "10", "20", "50", "100", "200"}, 0},
         {"RadioGroup2", keys, -1},
-        {"RGBeepMode", {"0: Beep 1-255ms", "1: Beep turn on", "2: Beep turn off", "3 or other: Return Beep Status"}, 0},
+        {"RGBeepMode",
+         {"0: Beep 1-255ms", "1: Beep turn on", "2: Beep turn off", "3 or other: Return Beep Status"},
+         0},
     };
     for (const Items& g : groups) {
         auto* group = Get<QGroupBox>(g.name);
@@ -124,7 +158,10 @@ TEST_F(SetupPageTest, HoldsEveryControlWithItsCaptionItemsAndDefault)
         EXPECT_EQ(items, g.items) << g.name;
         EXPECT_EQ(shell::RadioIndex(*group), g.index) << g.name;
     }
-    struct Spin { const char* name; int maximum; };
+    struct Spin {
+        const char* name;
+        int maximum;
+    };
     for (const Spin& s : {Spin{"SuiSpinHour", 99}, Spin{"SuiSpinMinute", 59}, Spin{"SuiSpinSecond", 59}}) {
         auto* spin = Get<QSpinBox>(s.name);
         EXPECT_EQ(spin->value(), 2) << s.name;
@@ -137,7 +174,11 @@ TEST_F(SetupPageTest, HoldsEveryControlWithItsCaptionItemsAndDefault)
 
 TEST_F(SetupPageTest, EveryButtonSendsItsFrame)
 {
-    struct Case { const char* button; const char* frame; int layout; };
+    struct Case {
+        const char* button;
+        const char* frame;
+        int layout;
+    };
     const Case cases[] = {
         {"BtnSendPowerBrightToSign",
          "7E 01 FE FE 00 14 42 52 49 47 04 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 FF FF 7E 00 ", -1},
@@ -172,7 +213,8 @@ TEST_F(SetupPageTest, SendTimeCarriesTheClockOfTheMoment)
 {
     page.SetClockSource(device::ClockTime::FromDate(2009, 1, 2, 3, 4, 5));
     Click("BtnSendTime");
-    EXPECT_EQ(host.SentFrames().back(), "7E 01 FE FE 00 0E 54 49 4D 45 01 08 09 01 02 03 04 05 05 00 FF FF 7E 00 ");
+    EXPECT_EQ(host.SentFrames().back(),
+              "7E 01 FE FE 00 0E 54 49 4D 45 01 08 09 01 02 03 04 05 05 00 FF FF 7E 00 ");
     EXPECT_TRUE(Replied());
 }
 
@@ -181,13 +223,19 @@ TEST_F(SetupPageTest, CountdownThroughAllFourModes)
     Get<QSpinBox>("SuiSpinHour")->setValue(99);
     Get<QSpinBox>("SuiSpinMinute")->setValue(59);
     Get<QSpinBox>("SuiSpinSecond")->setValue(7);
-    struct Case { const char* button; const char* data; };
-    const Case cases[] = {{"BitBtn6", "00 99 59 07 "}, {"BitBtn3", "01 00 00 00 "},
-                          {"BitBtn4", "02 00 00 00 "}, {"BitBtn5", "03 00 00 00 "}};
+    struct Case {
+        const char* button;
+        const char* data;
+    };
+    const Case cases[] = {{"BitBtn6", "00 99 59 07 "},
+                          {"BitBtn3", "01 00 00 00 "},
+                          {"BitBtn4", "02 00 00 00 "},
+                          {"BitBtn5", "03 00 00 00 "}};
     for (const Case& c : cases) {
         host.monitorLines.clear();
         Click(c.button);
-        EXPECT_EQ(host.SentFrames().back(), std::string("7E 01 FE FE 00 08 54 43 4E 54 ") + c.data + "FF FF 7E 00 ")
+        EXPECT_EQ(host.SentFrames().back(),
+                  std::string("7E 01 FE FE 00 08 54 43 4E 54 ") + c.data + "FF FF 7E 00 ")
             << c.button;
         EXPECT_EQ(host.lastLayout, 5);
         EXPECT_TRUE(Replied()) << c.button;

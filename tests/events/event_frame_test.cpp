@@ -1,10 +1,11 @@
+#include "bench/events/event_frame.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "bench/events/event_fonts.h"
-#include "bench/events/event_frame.h"
 #include "bench/events/event_text.h"
 #include "protocol/frame_text.h"
 #include "tests/support/temp_dir.h"
@@ -46,7 +47,11 @@ WindowHeader DefaultTextHeader()
 TEST(EventFrame, WorkedFramesByteForByte)
 {
     const Bytes text{'T', 'e', 'x', 't'};
-    struct Case { const char* name; EventCommand command; const char* frame; };
+    struct Case {
+        const char* name;
+        EventCommand command;
+        const char* frame;
+    };
     const Case cases[] = {
         {"exit", ExitEvent(), "7E 01 FE FE 00 06 45 56 45 4E 00 00 FF FF 7E 00 "},
         {"initial", InitialEvent(), "7E 01 FE FE 00 08 45 56 45 4E 01 02 04 00 FF FF 7E 00 "},
@@ -61,22 +66,39 @@ TEST(EventFrame, WorkedFramesByteForByte)
 
 TEST(EventFrame, PayloadsOfTheSubCommands)
 {
-    struct Case { const char* name; EventCommand command; std::uint8_t sub; Bytes payload; };
+    struct Case {
+        const char* name;
+        EventCommand command;
+        std::uint8_t sub;
+        Bytes payload;
+    };
     const Case cases[] = {
         {"event at 300", StartEventAt(300), 0x01, {0x01, 0x2C}},
         {"event at 1023", StartEventAt(1023), 0x01, {0x03, 0xFF}},
         {"clear B+A", ClearScreen({1, 0, 2, 0}, 2), 0x02, {0x01, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02}},
         {"clear, memory unchosen", ClearScreen(kDefaultArea, -1), 0x02, {0, 0, 0x40, 0, 0, 0x10, 0xFF}},
-        {"action 5", ActionFromMemB({300, 320, 8, 24}, 5), 0x03, {0x2C, 0x01, 0x40, 0x01, 0x08, 0x18, 0x00, 0x05}},
+        {"action 5",
+         ActionFromMemB({300, 320, 8, 24}, 5),
+         0x03,
+         {0x2C, 0x01, 0x40, 0x01, 0x08, 0x18, 0x00, 0x05}},
         {"move up", MoveLines(16, false, false), 0x04, {0x10, 0x00, 0x00}},
         {"move down black", MoveLines(16, true, true), 0x04, {0x10, 0x01, 0x01}},
         {"move 300 lines", MoveLines(300, false, true), 0x04, {0x2C, 0x00, 0x01}},
         {"flash", Flash(kDefaultArea, true), 0x05, {0, 0, 0x40, 0, 0, 0x10, 0x00, 0x01}},
         {"normal", Flash(kDefaultArea, false), 0x05, {0, 0, 0x40, 0, 0, 0x10, 0x00, 0x00}},
-        {"start all", StartWindows(WindowMask({true, true, true, true, true, true, true})), 0x07, {0xFF, 0x00}},
-        {"start 3", StartWindows(WindowMask({false, false, true, false, false, false, false})), 0x07, {0x84, 0x00}},
+        {"start all",
+         StartWindows(WindowMask({true, true, true, true, true, true, true})),
+         0x07,
+         {0xFF, 0x00}},
+        {"start 3",
+         StartWindows(WindowMask({false, false, true, false, false, false, false})),
+         0x07,
+         {0x84, 0x00}},
         {"clear none", ClearBuffers(WindowMask({})), 0x08, {0x80}},
-        {"clear 1 and 7", ClearBuffers(WindowMask({true, false, false, false, false, false, true})), 0x08, {0xC1}},
+        {"clear 1 and 7",
+         ClearBuffers(WindowMask({true, false, false, false, false, false, true})),
+         0x08,
+         {0xC1}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.command.sub, c.sub) << c.name;
@@ -88,7 +110,8 @@ TEST(EventFrame, AreaXOf126IsEscapedLowByteThenHighByte)
 {
     const std::string frame = Frame(ClearScreen({126, 64, 0, 16}, 0));
     EXPECT_NE(frame.find("02 07 7D 02 00 40 00 "), std::string::npos) << frame;
-    EXPECT_EQ(AreaBytes({126, 0x7D, 0x17E, 0x27D}), (std::array<std::uint8_t, 6>{0x7E, 0, 0x7D, 0, 0x7E, 0x7D}));
+    EXPECT_EQ(AreaBytes({126, 0x7D, 0x17E, 0x27D}),
+              (std::array<std::uint8_t, 6>{0x7E, 0, 0x7D, 0, 0x7E, 0x7D}));
 }
 
 TEST(EventFrame, SendLinkEndsWithTheFileIdAndTwoZeros)
@@ -117,7 +140,8 @@ TEST(EventFrame, WindowHeaderPutsEachOptionAtItsOffset)
     h.word16 = 0x1234;
     h.word18 = 0xABCD;
     const auto bytes = WindowHeaderBytes(h);
-    const std::array<std::uint8_t, 20> expected{3, 0, 0, 64, 0, 16, 16, 2, 3, 4, 10, 1, 1, 2, 7, 0, 0x12, 0x34, 0xAB, 0xCD};
+    const std::array<std::uint8_t, 20> expected{3,  0, 0, 64, 0, 16, 16,   2,    3,    4,
+                                                10, 1, 1, 2,  7, 0,  0x12, 0x34, 0xAB, 0xCD};
     EXPECT_EQ(bytes, expected);
 }
 
@@ -127,8 +151,8 @@ TEST(EventFrame, TextLongerThan229BytesIsNotBuilt)
     const auto fits = TextOut(DefaultTextHeader(), longest);
     ASSERT_TRUE(fits);
     const Bytes frame = protocol::FrameTextToBytes(Frame(*fits));
-    EXPECT_EQ(frame[5], 255);        // 249 + 6
-    EXPECT_EQ(frame[11], 249);       // m
+    EXPECT_EQ(frame[5], 255);   // 249 + 6
+    EXPECT_EQ(frame[11], 249);  // m
     EXPECT_EQ(frame.size(), 12u + 249 + 4);
     EXPECT_EQ(TextOut(DefaultTextHeader(), Bytes(230, 'A')), std::nullopt);
 
@@ -138,7 +162,10 @@ TEST(EventFrame, TextLongerThan229BytesIsNotBuilt)
 
 TEST(EventText, BracesBecomeTensAndUnits)
 {
-    struct Case { const char* text; Bytes bytes; };
+    struct Case {
+        const char* text;
+        Bytes bytes;
+    };
     const Case cases[] = {
         {"Text", {'T', 'e', 'x', 't'}},
         {"{0}", {0x80, 0x10}},
@@ -174,7 +201,11 @@ TEST(EventFonts, ReadFromSettingsEachTimeWithTheirDefaults)
 {
     testsupport::TempDir home;
     platform::Profile settings(home.File("setup.cfg"));
-    struct Case { int eng, chn; bool asian; std::uint16_t ascii, asianCode; };
+    struct Case {
+        int eng, chn;
+        bool asian;
+        std::uint16_t ascii, asianCode;
+    };
     const Case defaults[] = {{0, 0, true, 256, 528}, {0, 0, false, 256, 256}, {-1, -1, true, 256, 528}};
     for (const Case& c : defaults) {
         const EventFontCodes codes = ReadEventFontCodes(settings, c.eng, c.chn, c.asian);
@@ -183,7 +214,8 @@ TEST(EventFonts, ReadFromSettingsEachTimeWithTheirDefaults)
     }
     ASSERT_TRUE(settings.WriteInt("FONTENG", "FONT_VALUE_1", 0x0105));
     ASSERT_TRUE(settings.Write("FONTCHN", "FONT_VALUE_2", "0x0213"));
-    const Case stored[] = {{1, 2, true, 0x0105, 0x0213}, {1, 2, false, 0x0105, 0x0105}, {0, 1, true, 256, 528}};
+    const Case stored[] = {
+        {1, 2, true, 0x0105, 0x0213}, {1, 2, false, 0x0105, 0x0105}, {0, 1, true, 256, 528}};
     for (const Case& c : stored) {
         const EventFontCodes codes = ReadEventFontCodes(settings, c.eng, c.chn, c.asian);
         EXPECT_EQ(codes.ascii, c.ascii) << c.eng;

@@ -1,3 +1,5 @@
+#include "bench/events/event_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -11,7 +13,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "bench/events/event_page.h"
 #include "bench/shell/control_text.h"
 #include "bench/shell/script_lists.h"
 #include "tests/support/sim_process.h"
@@ -100,7 +101,12 @@ QStringList ItemsOf(const QComboBox& box)
 
 TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
 {
-    struct Case { const char* name; const char* kind; QString caption; QString text; };
+    struct Case {
+        const char* name;
+        const char* kind;
+        QString caption;
+        QString text;
+    };
     const Case cases[] = {
         {"BtnExitEvent", "QPushButton", "00: Exit Event Status", ""},
         {"BtnEnterEven", "QPushButton", "01: Initial Event Status", ""},
@@ -125,14 +131,22 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
         {"CheckBlackMoveUp", "QCheckBox", "Black Value", ""},
         {"EditText", "QLineEdit", "", "Text"},
         {"LabelCount", "QLabel", "Bytes:4", ""},
-        {"EditXtxt", "QLineEdit", "", "0"}, {"EditWtxt", "QLineEdit", "", "64"},
-        {"EditYtxt", "QLineEdit", "", "0"}, {"EditHtxt", "QLineEdit", "", "16"},
-        {"EditXcls", "QLineEdit", "", "0"}, {"EditWcls", "QLineEdit", "", "64"},
-        {"EditYcls", "QLineEdit", "", "0"}, {"EditHcls", "QLineEdit", "", "16"},
-        {"EditXact1", "QLineEdit", "", "0"}, {"EditWact1", "QLineEdit", "", "64"},
-        {"EditYact1", "QLineEdit", "", "0"}, {"EditHact1", "QLineEdit", "", "16"},
-        {"EditXact2", "QLineEdit", "", "0"}, {"EditWact2", "QLineEdit", "", "64"},
-        {"EditYact2", "QLineEdit", "", "0"}, {"EditHact2", "QLineEdit", "", "16"},
+        {"EditXtxt", "QLineEdit", "", "0"},
+        {"EditWtxt", "QLineEdit", "", "64"},
+        {"EditYtxt", "QLineEdit", "", "0"},
+        {"EditHtxt", "QLineEdit", "", "16"},
+        {"EditXcls", "QLineEdit", "", "0"},
+        {"EditWcls", "QLineEdit", "", "64"},
+        {"EditYcls", "QLineEdit", "", "0"},
+        {"EditHcls", "QLineEdit", "", "16"},
+        {"EditXact1", "QLineEdit", "", "0"},
+        {"EditWact1", "QLineEdit", "", "64"},
+        {"EditYact1", "QLineEdit", "", "0"},
+        {"EditHact1", "QLineEdit", "", "16"},
+        {"EditXact2", "QLineEdit", "", "0"},
+        {"EditWact2", "QLineEdit", "", "64"},
+        {"EditYact2", "QLineEdit", "", "0"},
+        {"EditHact2", "QLineEdit", "", "16"},
         {"EditLines", "QLineEdit", "", "16"},
         {"LabelWidth01", "QLabel", "Width = 0 is  Screen Width", ""},
         {"LabelHeight01", "QLabel", "Height = 0 is  Screen Height", ""},
@@ -154,7 +168,10 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
         EXPECT_EQ(check->text(), QString("Window 0%1").arg(i + 1));
         EXPECT_TRUE(check->isChecked());
     }
-    struct Group { const char* name; QStringList items; };
+    struct Group {
+        const char* name;
+        QStringList items;
+    };
     const Group groups[] = {
         {"RadioSendToWindow", {"A:Window Mode", "B:RAM Directory"}},
         {"RadioMemoPosiText", {"A: Display Memory", "B: Backup Memory"}},
@@ -184,20 +201,27 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
     EXPECT_EQ(icons->count(), 128);
     EXPECT_EQ(icons->currentText(), " No.0");
 
-    struct Tab { const char* name; QString caption; };
+    struct Tab {
+        const char* name;
+        QString caption;
+    };
     const Tab tabs[] = {{"TabEvent_Text", "Print Text && Link"}, {"TabEvent_Cls", "Clear Screen"},
-                        {"TabEvent_Action", "Action-1"},          {"TabEvent_Action2", "Action-2"},
-                        {"TabEvent_Action3", "Action-3"},         {"TabSheet5", "Program: Link"}};
+                        {"TabEvent_Action", "Action-1"},         {"TabEvent_Action2", "Action-2"},
+                        {"TabEvent_Action3", "Action-3"},        {"TabSheet5", "Program: Link"}};
     for (const Tab& t : tabs) {
         auto* tab = Get<QWidget>(t.name);
         EXPECT_EQ(shell::Caption(*tab), t.caption) << t.name;
     }
-    EXPECT_EQ(shell::TabWidgetOf(*Get<QWidget>("TabEvent_Text"))->currentWidget()->objectName(), "TabEvent_Text");
+    EXPECT_EQ(shell::TabWidgetOf(*Get<QWidget>("TabEvent_Text"))->currentWidget()->objectName(),
+              "TabEvent_Text");
 }
 
 TEST_F(EventPageTest, WorkedFramesOfTheButtons)
 {
-    struct Case { const char* button; const char* frame; };
+    struct Case {
+        const char* button;
+        const char* frame;
+    };
     const Case cases[] = {
         {"BtnExitEvent", "7E 01 FE FE 00 06 45 56 45 4E 00 00 FF FF 7E 00 "},
         {"BtnEnterEven", "7E 01 FE FE 00 08 45 56 45 4E 01 02 04 00 FF FF 7E 00 "},
@@ -207,12 +231,14 @@ TEST_F(EventPageTest, WorkedFramesOfTheButtons)
         {"BtnMoveDown", "7E 01 FE FE 00 09 45 56 45 4E 04 03 10 00 01 FF FF 7E 00 "},
         {"BtnFlash", "7E 01 FE FE 00 0E 45 56 45 4E 05 08 00 00 40 00 00 10 00 01 FF FF 7E 00 "},
         {"BtnFlashNot", "7E 01 FE FE 00 0E 45 56 45 4E 05 08 00 00 40 00 00 10 00 00 FF FF 7E 00 "},
-        {"BtnTextOut", "7E 01 FE FE 00 1E 45 56 45 4E 06 18 01 00 00 40 00 00 10 00 00 00 00 00 00 00 00 00 "
-                       "01 00 02 10 54 65 78 74 FF FF 7E 00 "},
+        {"BtnTextOut",
+         "7E 01 FE FE 00 1E 45 56 45 4E 06 18 01 00 00 40 00 00 10 00 00 00 00 00 00 00 00 00 "
+         "01 00 02 10 54 65 78 74 FF FF 7E 00 "},
         {"BtnStartEvent", "7E 01 FE FE 00 08 45 56 45 4E 07 02 FF 00 FF FF 7E 00 "},
         {"BtnClearBackWnd", "7E 01 FE FE 00 07 45 56 45 4E 08 01 FF FF FF 7E 00 "},
-        {"BtnEventPgmLink", "7E 01 FE FE 00 1A 45 56 45 4E 09 14 01 00 00 40 00 00 10 00 00 00 00 00 00 00 00 00 "
-                            "00 C8 00 00 FF FF 7E 00 "},
+        {"BtnEventPgmLink",
+         "7E 01 FE FE 00 1A 45 56 45 4E 09 14 01 00 00 40 00 00 10 00 00 00 00 00 00 00 00 00 "
+         "00 C8 00 00 FF FF 7E 00 "},
     };
     for (const Case& c : cases) {
         host.monitorLines.clear();
@@ -254,8 +280,9 @@ TEST_F(EventPageTest, TextOutToWindow3FromTheGrid)
     Get<QComboBox>("ComboBox_FontEngEvent")->setCurrentIndex(1);  // FONT_VALUE_1=0x0105
     Get<QCheckBox>("Label42")->setChecked(false);                 // the Asian code repeats it
     Click("BtnTextOut");
-    EXPECT_EQ(Last(), "7E 01 FE FE 00 28 45 56 45 4E 06 22 03 00 00 40 00 10 10 00 00 00 00 00 00 00 00 00 "
-                      "01 05 01 05 5B 44 48 5D 3A 5B 44 4D 5D 3A 5B 44 53 5D FF FF 7E 00 ");
+    EXPECT_EQ(Last(),
+              "7E 01 FE FE 00 28 45 56 45 4E 06 22 03 00 00 40 00 10 10 00 00 00 00 00 00 00 00 00 "
+              "01 05 01 05 5B 44 48 5D 3A 5B 44 4D 5D 3A 5B 44 53 5D FF FF 7E 00 ");
     EXPECT_TRUE(Replied());
 }
 
@@ -296,7 +323,12 @@ TEST_F(EventPageTest, TextLongerThan229BytesIsNotSent)
 
 TEST_F(EventPageTest, NumbersThatAreNoNumbersStopTheOperation)
 {
-    struct Case { const char* edit; const char* value; const char* button; const char* message; };
+    struct Case {
+        const char* edit;
+        const char* value;
+        const char* button;
+        const char* message;
+    };
     const Case cases[] = {
         {"EditXcls", "x1", "BtnClearScreen", "'x1' is not a valid integer value"},
         {"EditHact1", "", "BtnActionFromMemB", "'' is not a valid integer value"},
@@ -334,9 +366,12 @@ TEST_F(EventPageTest, RamDirectoryModeTakesTheOperationWindowAndSwitchingBackRes
     EXPECT_EQ(Row(0), (std::vector<std::string>{"No.", "X", "Y", "Width", "Height", "Demo Text String"}));
 
     Choose("RadioSendToWindow", 1);
-    struct Shown { const char* name; bool windowMode; };
-    const Shown shown[] = {{"GroupBoxSen", true},       {"RadioGroup1", true},        {"PanelEventWnd", true},
-                           {"StringGridWindows", true}, {"ComboWndID", true},         {"Image6", false},
+    struct Shown {
+        const char* name;
+        bool windowMode;
+    };
+    const Shown shown[] = {{"GroupBoxSen", true},        {"RadioGroup1", true},    {"PanelEventWnd", true},
+                           {"StringGridWindows", true},  {"ComboWndID", true},     {"Image6", false},
                            {"RadioMemoPosiText", false}, {"RadioMemoPosi1", false}};
     for (const Shown& s : shown) EXPECT_EQ(Get<QWidget>(s.name)->isHidden(), s.windowMode) << s.name;
     auto* inner = shell::TabWidgetOf(*Get<QWidget>("TabEvent_Cls"));
@@ -349,8 +384,9 @@ TEST_F(EventPageTest, RamDirectoryModeTakesTheOperationWindowAndSwitchingBackRes
     Choose("RadioMemoPosiText", 1);
     Get<QLineEdit>("EditText")->setText("Hi");
     Click("BtnTextOut");
-    EXPECT_EQ(Last(), "7E 01 FE FE 00 1C 45 56 45 4E 06 16 00 08 00 40 00 00 10 01 00 00 00 00 00 00 00 00 "
-                      "01 00 02 10 48 69 FF FF 7E 00 ");
+    EXPECT_EQ(Last(),
+              "7E 01 FE FE 00 1C 45 56 45 4E 06 16 00 08 00 40 00 00 10 01 00 00 00 00 00 00 00 00 "
+              "01 00 02 10 48 69 FF FF 7E 00 ");
 
     Choose("RadioSendToWindow", 0);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"2", "64", "0", "64", "16", "[CH8]AB[CR]CD[FC01][FT101]EF"}));

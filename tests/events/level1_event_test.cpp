@@ -20,7 +20,10 @@ TEST(Level1Event, EventStartsAtTheChosenFileIdAndExitLeaves)
     auto* start = page.findChild<QComboBox*>("CBStartProgram");
     ASSERT_NE(start, nullptr);
     start->setCurrentIndex(start->findText("300"));
-    struct Case { const char* button; const char* frame; };
+    struct Case {
+        const char* button;
+        const char* frame;
+    };
     const Case cases[] = {
         {"BtnEvent", "7E 01 FE FE 00 08 45 56 45 4E 01 02 01 2C FF FF 7E 00 "},
         {"BtnQuitEvent", "7E 01 FE FE 00 06 45 56 45 4E 00 00 FF FF 7E 00 "},

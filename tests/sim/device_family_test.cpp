@@ -21,10 +21,7 @@ struct FakeClock {
 
 class DeviceFamilyTest : public ::testing::Test {
 protected:
-    explicit DeviceFamilyTest(sim::SimOptions options = {})
-        : family(options, [this] { return clock.at; })
-    {
-    }
+    explicit DeviceFamilyTest(sim::SimOptions options = {}) : family(options, [this] { return clock.at; }) {}
 
     // The request a bench frame makes: its bytes after the command letters.
     sim::Reply Send(const std::string& frameText)
@@ -93,11 +90,16 @@ TEST_F(DeviceFamilyTest, CountdownLoadsStartsPausesAndStops)
 {
     using device::CountdownMode;
     using State = DeviceFamily::CountdownState;
-    struct Step { CountdownMode mode; int advance; State state; int remaining; };
+    struct Step {
+        CountdownMode mode;
+        int advance;
+        State state;
+        int remaining;
+    };
     const Step steps[] = {
-        {CountdownMode::Load, 0, State::Stopped, 3600},   // 01:00:00 loaded, not running
+        {CountdownMode::Load, 0, State::Stopped, 3600},  // 01:00:00 loaded, not running
         {CountdownMode::Start, 10, State::Running, 3590},
-        {CountdownMode::Pause, 100, State::Paused, 3590}, // paused time does not count
+        {CountdownMode::Pause, 100, State::Paused, 3590},  // paused time does not count
         {CountdownMode::Start, 590, State::Running, 3000},
         {CountdownMode::Stop, 0, State::Stopped, 3600},   // stop goes back to the loaded value
         {CountdownMode::Start, 4000, State::Running, 0},  // never below zero
@@ -148,9 +150,15 @@ TEST_F(DeviceFamilyTest, BaudSetsTheSpeedAndDelaysTheFollowingReplies)
 TEST_F(DeviceFamilyTest, PowerAnswersItsStateAtOffset11)
 {
     using device::PowerAction;
-    struct Step { PowerAction action; bool on; };
-    const Step steps[] = {{PowerAction::Query, true}, {PowerAction::Off, false}, {PowerAction::Query, false},
-                          {PowerAction::On, true}, {PowerAction::Query, true}};
+    struct Step {
+        PowerAction action;
+        bool on;
+    };
+    const Step steps[] = {{PowerAction::Query, true},
+                          {PowerAction::Off, false},
+                          {PowerAction::Query, false},
+                          {PowerAction::On, true},
+                          {PowerAction::Query, true}};
     for (const Step& s : steps) {
         const Bytes reply = ReplyBytes("PWON", Send(device::PowerFrameText(s.action)));
         EXPECT_EQ(reply[10], 0x00);
@@ -210,9 +218,12 @@ TEST(DeviceFamilyAdc, ReadingsComeFromTheCommandLine)
 
 TEST(DeviceFamilyAdc, MalformedReadingsAreRefused)
 {
-    struct Case { const char* text; bool ok; };
-    const Case cases[] = {{"0,0,0", true},     {"65535,1,2", true}, {"65536,1,2", false}, {"1,2", false},
-                          {"1,2,3,4", false},  {"a,2,3", false},    {"1,,3", false},      {"", false}};
+    struct Case {
+        const char* text;
+        bool ok;
+    };
+    const Case cases[] = {{"0,0,0", true},    {"65535,1,2", true}, {"65536,1,2", false}, {"1,2", false},
+                          {"1,2,3,4", false}, {"a,2,3", false},    {"1,,3", false},      {"", false}};
     for (const Case& c : cases) EXPECT_EQ(DeviceFamily::ParseAdc(c.text).has_value(), c.ok) << c.text;
 
     DeviceFamily family(sim::SimOptions{{"adc", "1,2"}});

@@ -123,13 +123,13 @@ TEST_F(EventFamilyTest, ScreenOperationsAreRemembered)
 TEST_F(EventFamilyTest, RefusesMalformedRequests)
 {
     const Bytes cases[] = {
-        {},                                  // no sub-command
-        {0x00, 0x01},                        // m says 1, no payload
+        {},                                   // no sub-command
+        {0x00, 0x01},                         // m says 1, no payload
         {0x02, 0x07, 0, 0, 64, 0, 0, 16, 3},  // memory 3
-        {0x04, 0x02, 16, 0},                 // move with two bytes
-        {0x07, 0x01, 0xFF},                  // start without its 00
-        {0x0A, 0x00},                        // unknown sub-command
-        {0x09, 0x01, 0x01},                  // link without a header
+        {0x04, 0x02, 16, 0},                  // move with two bytes
+        {0x07, 0x01, 0xFF},                   // start without its 00
+        {0x0A, 0x00},                         // unknown sub-command
+        {0x09, 0x01, 0x01},                   // link without a header
     };
     for (const Bytes& data : cases) EXPECT_EQ(SendData(data), kRejected) << data.size();
 
