@@ -3,8 +3,15 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "bench/content/coded_text.h"
+#include "bench/content/directory_frames.h"
+#include "bench/content/inst_frame.h"
+#include "bench/content/markup.h"
+#include "bench/content/page_controls.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/script_lists.h"
+#include "platform/gbk.h"
+#include "protocol/frame_text.h"
 #include "ui_send_text_page.h"
 
 namespace {
@@ -206,17 +213,112 @@ void SendTextPage::ComboBox_SpeedChange()
     StoreOption(content::ScriptOption::Speed, *ui_->ComboBox_Speed);
 }
 
-// The INST frame and the inserts are built by the content commands; until they land
-// the hex form is not computed and the text is stored as typed.
 bool SendTextPage::TextToProgramHex()
 {
+    // While the operator types, a text that cannot become bytes (a character GBK has
+    // no code for, a brace code too large) leaves the hex form as it was and is still
+    // stored; the send refuses it with its reason. A code that is no number stops
+    // here, as the conversion error box says.
+    const platform::TextConversion gbk = platform::Utf8ToGbk(ui_->Edit5->text().toStdString());
+    if (!gbk.ok()) return true;
+    const content::CodedText coded = content::ProgramTextBytes(gbk.bytes);
+    if (coded.error == content::CodedText::Error::NotInteger) {
+        host_.ConversionError(coded.message);
+        return false;
+    }
+    if (coded.ok()) ui_->EditPgmHex->setText(QString::fromStdString(protocol::HexText(coded.bytes)));
     return true;
 }
 
-void SendTextPage::BtnSendOtxtClick() {}
-void SendTextPage::suiButton23Click() {}
-void SendTextPage::suiButton15Click() {}
-void SendTextPage::BtnInsertRamVarClick() {}
-void SendTextPage::BtnInsertFlashVarClick() {}
-void SendTextPage::suiButton27Click() {}
-void SendTextPage::suiButton1Click() {}
+void SendTextPage::BtnSendOtxtClick()
+{
+    const auto text = content::GbkOf(host_, ui_->Edit5->text(), "Text program");
+    if (!text) return;
+    const content::CodedText coded = content::ProgramTextBytes(*text);
+    if (coded.error == content::CodedText::Error::NotInteger) {
+        host_.ConversionError(coded.message);
+        return;
+    }
+    if (coded.error == content::CodedText::Error::TooLarge) {
+        host_.MonitorLog("ERROR", coded.message, true);
+        return;
+    }
+    ui_->EditPgmHex->setText(QString::fromStdString(protocol::HexText(coded.bytes)));
+    const auto alias = content::GbkOf(host_, ui_->GroupBoxPgmEdit->title(), "Program alias");
+    if (!alias) return;
+    const auto signId = content::SignIdOf(host_);
+    if (!signId) return;
+
+    content::InstOptions o;
+    o.signId = *signId;
+    o.alias = *alias;
+    o.text = coded.bytes;
+    o.programType = ui_->CBSubCommand->currentIndex();
+    if (o.programType == 1) host_.Inform(" Send the hiding program! ");
+    if (o.programType == 2) host_.Inform(" Append to the program! ");
+    const auto startFileId = content::NumberOf(host_, ui_->ComboBoxFileId->currentText());
+    if (!startFileId) return;
+    o.startFileId = static_cast<std::uint16_t>(*startFileId & 0xFFFF);
+    const std::string seconds = ui_->ComboBox_Seconds->currentText().toStdString();
+    const auto secondsValue = content::SecondsValue(seconds);
+    if (!secondsValue) {
+        host_.ConversionError(content::NotIntegerMessage(seconds));
+        return;
+    }
+    o.seconds = *secondsValue;
+    o.colour = ui_->ComboBox_Color->currentIndex();
+
+    // Font codes are read from setup.cfg each time, by the boxes' positions.
+    const platform::Profile settings = host_.Settings();
+    const auto fontCode = [&settings](const char* section, int position, long long fallback) {
+        const long long code = settings.ReadInt(section, "FONT_VALUE_" + std::to_string(position), fallback);
+        return static_cast<std::uint16_t>(code & 0xFFFF);
+    };
+    o.asciiFont = fontCode("FONTENG", ui_->ComboBox_FontEng->currentIndex(), 256);
+    o.asianFont = ui_->Label23->isChecked() ? fontCode("FONTCHN", ui_->ComboBox_FontChn->currentIndex(), 528)
+                                            : o.asciiFont;
+    o.stay = ui_->ComboBox_Stay->currentIndex();
+    o.action = ui_->ComboBox_Action->currentIndex();
+    o.holdFlash = ui_->ComboBox_Action->currentIndex() >= 0 && ui_->ComboBox_Action->currentText() == "HOLD_FLASH";
+    o.background = content::BackgroundByte(ui_->CBBackColor->currentText().toStdString());
+    o.speed = ui_->ComboBox_Speed->currentIndex();
+    content::ShowAndSend(host_, content::BuildInstFrame(o), 0);
+}
+
+void SendTextPage::suiButton23Click()
+{
+    content::InsertAtCaret(*ui_->Edit5,
+                           QString::fromStdString(content::TimeFieldMarkup(ui_->ComboBox_Date->currentIndex())));
+}
+
+void SendTextPage::suiButton15Click()
+{
+    content::InsertAtCaret(
+        *ui_->Edit5, QString::fromStdString(content::ProgramColourMarkup(ui_->ComboBox_Color2->currentIndex())));
+}
+
+void SendTextPage::BtnInsertRamVarClick()
+{
+    content::InsertAtCaret(*ui_->Edit5,
+                           QString::fromStdString(content::RamVariableMarkup(ui_->CBRamVarID->currentIndex())));
+}
+
+void SendTextPage::BtnInsertFlashVarClick()
+{
+    content::InsertAtCaret(*ui_->Edit5,
+                           QString::fromStdString(content::FlashVariableMarkup(ui_->CBFlashVarID->currentIndex())));
+}
+
+void SendTextPage::suiButton27Click()
+{
+    content::InsertAtCaret(
+        *ui_->Edit5, QString::fromStdString(content::IconMarkup(ui_->CBFontTableNumEvent2->currentIndex())));
+}
+
+void SendTextPage::suiButton1Click()
+{
+    // DALL goes to every sign and is not shown in the protocol view.
+    if (!host_.Confirm("Erase all program ???")) return;
+    host_.SetHexData(content::kDallFrameText);
+    host_.BtnSend1Click();
+}

@@ -7,6 +7,7 @@ if(TARGET benchpages AND TARGET testbenchhost)
     ${CMAKE_CURRENT_LIST_DIR}/switch_file_id_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/switch_program_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/variable_page_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/send_text_page_test.cpp
   )
   target_link_libraries(content_pages_tests PRIVATE benchpages testbenchhost testsupport GTest::gtest)
   add_dependencies(content_pages_tests signsim)
