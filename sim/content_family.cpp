@@ -13,10 +13,7 @@ std::uint16_t Word(const std::vector<std::uint8_t>& bytes, std::size_t at)
     return static_cast<std::uint16_t>(bytes[at] << 8 | bytes[at + 1]);
 }
 
-Reply Status(std::uint8_t status)
-{
-    return Reply{{status}};
-}
+Reply Status(std::uint8_t status) { return Reply{{status}}; }
 
 }  // namespace
 
@@ -77,7 +74,8 @@ Reply ContentFamily::Inst(const std::vector<std::uint8_t>& data)
 Reply ContentFamily::AliasRecord(std::uint16_t fileId) const
 {
     const Program& program = programs_.at(fileId);
-    Reply reply{{0x00, static_cast<std::uint8_t>(fileId >> 8), static_cast<std::uint8_t>(fileId), program.type}};
+    Reply reply{
+        {0x00, static_cast<std::uint8_t>(fileId >> 8), static_cast<std::uint8_t>(fileId), program.type}};
     std::string name = program.alias.substr(0, kAliasBytes);
     name.resize(kAliasBytes, '\0');
     reply.data.insert(reply.data.end(), name.begin(), name.end());
@@ -136,26 +134,26 @@ Reply ContentFamily::Pram(const std::vector<std::uint8_t>& data)
 {
     if (data.size() != 11) return Status(kStatusRejected);
     switch (data[0]) {
-    case 0x00:
-    case 0x11:
-        ramTable_.reset();
-        return Status(0x00);
-    case 0x01: {
-        const Selection range{false, Word(data, 3), Word(data, 5), data[7]};
-        if (range.last >= kFileIds || range.first > range.last || range.group < 'A' || range.group > 'Z')
+        case 0x00:
+        case 0x11:
+            ramTable_.reset();
+            return Status(0x00);
+        case 0x01: {
+            const Selection range{false, Word(data, 3), Word(data, 5), data[7]};
+            if (range.last >= kFileIds || range.first > range.last || range.group < 'A' || range.group > 'Z')
+                return Status(kStatusRejected);
+            ramTable_ = range;
+            return Status(0x00);
+        }
+        case 0x10: {
+            const Selection numbers{true, Word(data, 3), Word(data, 5), 0};
+            if (numbers.first < 1 || numbers.first > 9 || numbers.last < 1 || numbers.last > 9)
+                return Status(kStatusRejected);
+            ramTable_ = numbers;
+            return Status(0x00);
+        }
+        default:
             return Status(kStatusRejected);
-        ramTable_ = range;
-        return Status(0x00);
-    }
-    case 0x10: {
-        const Selection numbers{true, Word(data, 3), Word(data, 5), 0};
-        if (numbers.first < 1 || numbers.first > 9 || numbers.last < 1 || numbers.last > 9)
-            return Status(kStatusRejected);
-        ramTable_ = numbers;
-        return Status(0x00);
-    }
-    default:
-        return Status(kStatusRejected);
     }
 }
 
@@ -249,7 +247,8 @@ Reply ContentFamily::Mwrd(const std::vector<std::uint8_t>& data)
     const std::span<const std::uint8_t> bytes(data.begin() + 4, data.end());
     if (data[0] == 0x55) {
         // A page of a file: starting a 4 KB sector erases it first.
-        if (bytes.size() > kMaxRead || address + bytes.size() > SignMemory::kSize) return Status(kStatusRejected);
+        if (bytes.size() > kMaxRead || address + bytes.size() > SignMemory::kSize)
+            return Status(kStatusRejected);
         if (address % SignMemory::kSectorSize == 0) memory_->EraseSector(address);
         return Status(memory_->Write(address, bytes) ? 0x00 : kStatusRejected);
     }

@@ -23,7 +23,7 @@ public:
     static constexpr std::uint8_t kStatusNotFound = 0x02;  // no such program, or none left to list
     static constexpr int kFileIds = 1024;
     static constexpr int kRamVariables = 16;
-    static constexpr std::size_t kRamVariableBytes = 16;    // strings under 16 bytes, then 00
+    static constexpr std::size_t kRamVariableBytes = 16;  // strings under 16 bytes, then 00
     static constexpr int kFlashVariables = 128;
     static constexpr std::uint32_t kFlashVariableBase = 0xA000;
     static constexpr std::size_t kFlashVariableBytes = 32;  // strings under 32 bytes, then 00

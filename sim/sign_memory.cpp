@@ -32,9 +32,6 @@ bool SignMemory::Write(std::uint32_t address, std::span<const std::uint8_t> byte
     return true;
 }
 
-void SignMemory::EraseSector(std::uint32_t address)
-{
-    sectors_.erase(address / kSectorSize);
-}
+void SignMemory::EraseSector(std::uint32_t address) { sectors_.erase(address / kSectorSize); }
 
 }  // namespace sim

@@ -44,10 +44,7 @@ bool CodeValue(const std::string& digits, char open, char close, int largest, co
     return true;
 }
 
-void Fail(CodedText& out)
-{
-    out.bytes.clear();
-}
+void Fail(CodedText& out) { out.bytes.clear(); }
 
 }  // namespace
 

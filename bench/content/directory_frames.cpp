@@ -42,8 +42,8 @@ AliasReply DecodeAliasReply(std::span<const std::uint8_t> buffer, int result)
 
 FrameBuild BuildGetxFrame(std::uint16_t signId, std::uint8_t scale, std::uint16_t startId)
 {
-    const std::uint8_t data[] = {scale, 0x00, static_cast<std::uint8_t>(startId >> 8),
-                                 static_cast<std::uint8_t>(startId), 0x04, 0x00};
+    const std::uint8_t data[] = {
+        scale, 0x00, static_cast<std::uint8_t>(startId >> 8), static_cast<std::uint8_t>(startId), 0x04, 0x00};
     return {*protocol::BenchFrameText(signId, "GETX", data), {}};
 }
 
@@ -63,9 +63,6 @@ FrameBuild BuildDelpFrame(std::uint16_t signId, std::uint16_t fileId)
     return {*protocol::BenchFrameText(signId, "DELP", data), {}};
 }
 
-std::vector<std::string> ScaleEntries()
-{
-    return {"1", "3", "5", "10", "15"};
-}
+std::vector<std::string> ScaleEntries() { return {"1", "3", "5", "10", "15"}; }
 
 }  // namespace content

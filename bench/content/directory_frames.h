@@ -19,7 +19,7 @@ inline constexpr std::uint8_t kAliasUseStart = 0x55;
 
 struct AliasRequest {
     std::uint8_t query = kAliasRunning;
-    bool useStart = false;        // 55 and the start id, else 00 and FF FF
+    bool useStart = false;  // 55 and the start id, else 00 and FF FF
     std::uint16_t startId = 0;
 };
 FrameBuild BuildAliasFrame(std::uint16_t signId, const AliasRequest& request);

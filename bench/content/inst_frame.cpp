@@ -6,10 +6,7 @@ namespace content {
 
 namespace {
 
-std::uint8_t Position(int position)
-{
-    return position < 0 ? 0xFF : static_cast<std::uint8_t>(position);
-}
+std::uint8_t Position(int position) { return position < 0 ? 0xFF : static_cast<std::uint8_t>(position); }
 
 void PushWord(std::vector<std::uint8_t>& data, unsigned value)
 {
@@ -46,9 +43,10 @@ FrameBuild BuildInstFrame(const InstOptions& options)
     const int m = static_cast<int>(alias.size());
     const int n = static_cast<int>(options.text.size());
     if (m + n > kMaxInstAliasAndText) {
-        return {{}, "INST: alias and text hold " + std::to_string(m + n) + " bytes, too long by " +
-                        std::to_string(m + n - kMaxInstAliasAndText) + " (a frame carries at most " +
-                        std::to_string(kMaxInstAliasAndText) + ")"};
+        return {{},
+                "INST: alias and text hold " + std::to_string(m + n) + " bytes, too long by " +
+                    std::to_string(m + n - kMaxInstAliasAndText) + " (a frame carries at most " +
+                    std::to_string(kMaxInstAliasAndText) + ")"};
     }
     std::vector<std::uint8_t> data;
     data.reserve(33 + m + n);
@@ -94,12 +92,11 @@ std::optional<std::uint16_t> SecondsValue(std::string_view entry)
 
 std::vector<std::string> BackgroundEntries()
 {
-    return {"0x00: Hold (0x00-0x0f)", "0xF1: Hold Action 1",  "0xF2: Hold Action 2",
-            "0xF3: Hold Action 3",    "0xF4: Hold Action Flash", "0x10: Red/Black",
-            "0x11: Red/Red",          "0x12: Red/Green",      "0x20: Green/Black",
-            "0x22: Green/Green",      "0x30: Yellow/Black",   "0x31: Yellow/Red",
-            "0x32: Yellow/Green",     "0x41: Blue/Red",       "0x50: Pink/Black",
-            "0x60: Cyan/Black",       "0x70: White/Black"};
+    return {"0x00: Hold (0x00-0x0f)",  "0xF1: Hold Action 1", "0xF2: Hold Action 2", "0xF3: Hold Action 3",
+            "0xF4: Hold Action Flash", "0x10: Red/Black",     "0x11: Red/Red",       "0x12: Red/Green",
+            "0x20: Green/Black",       "0x22: Green/Green",   "0x30: Yellow/Black",  "0x31: Yellow/Red",
+            "0x32: Yellow/Green",      "0x41: Blue/Red",      "0x50: Pink/Black",    "0x60: Cyan/Black",
+            "0x70: White/Black"};
 }
 
 std::vector<std::string> SecondsEntries()

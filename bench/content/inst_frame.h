@@ -17,17 +17,17 @@ inline constexpr int kMaxAliasBytes = 16;
 // zero-based index of the chosen entry; -1 (nothing chosen) is sent as FF.
 struct InstOptions {
     std::uint16_t signId = 0xFEFE;
-    int programType = 0;          // CBSubCommand: 1 hiding, 2 append, anything else normal
+    int programType = 0;  // CBSubCommand: 1 hiding, 2 append, anything else normal
     std::uint16_t startFileId = 0;
-    std::uint16_t seconds = 0;    // ComboBox_Seconds: 0 for "Normal"
-    std::string alias;            // GBK bytes; the first 16 are sent
+    std::uint16_t seconds = 0;       // ComboBox_Seconds: 0 for "Normal"
+    std::string alias;               // GBK bytes; the first 16 are sent
     std::vector<std::uint8_t> text;  // the program bytes, braces already translated
     int colour = 0;
     std::uint16_t asianFont = 0x0210;
     std::uint16_t asciiFont = 0x0100;
     int stay = 0;
     int action = 0;
-    bool holdFlash = false;       // the chosen action is named "HOLD_FLASH": 01 F4
+    bool holdFlash = false;  // the chosen action is named "HOLD_FLASH": 01 F4
     std::uint8_t background = 0x00;
     int speed = 0;
 };

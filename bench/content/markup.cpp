@@ -16,42 +16,42 @@ int ColourCode(int position)
 
 std::vector<std::string> DateEntries()
 {
-    return {"日期:2015-12-31", "日期:2015/12/31", "日期:2015年12月31日", "时分秒:23:09:09",
-            "时分秒:23:9:9",   "时分秒:23时9分9秒", "星期"};
+    return {"日期:2015-12-31",
+            "日期:2015/12/31",
+            "日期:2015年12月31日",
+            "时分秒:23:09:09",
+            "时分秒:23:9:9",
+            "时分秒:23时9分9秒",
+            "星期"};
 }
 
 std::string TimeFieldMarkup(int position)
 {
     switch (position) {
-    case 0: return "20[DY]-[Dl]-[Dd]";
-    case 1: return "20[DY]/[Dl]/[Dd]";
-    case 2: return "20[DY]年[Dl]月[Dd]日";
-    case 3: return "[DHH]:[DMM]:[DSS]";
-    case 5: return "[DH]时[DM]分[DS]秒";
-    case 6: return "[DW]";
-    default: return "[DH]:[DM]:[DS]";
+        case 0:
+            return "20[DY]-[Dl]-[Dd]";
+        case 1:
+            return "20[DY]/[Dl]/[Dd]";
+        case 2:
+            return "20[DY]年[Dl]月[Dd]日";
+        case 3:
+            return "[DHH]:[DMM]:[DSS]";
+        case 5:
+            return "[DH]时[DM]分[DS]秒";
+        case 6:
+            return "[DW]";
+        default:
+            return "[DH]:[DM]:[DS]";
     }
 }
 
-std::string ProgramColourMarkup(int position)
-{
-    return "[FC" + std::to_string(ColourCode(position)) + "]";
-}
+std::string ProgramColourMarkup(int position) { return "[FC" + std::to_string(ColourCode(position)) + "]"; }
 
-std::string RamVariableMarkup(int position)
-{
-    return "[Cv" + std::to_string(position) + "]";
-}
+std::string RamVariableMarkup(int position) { return "[Cv" + std::to_string(position) + "]"; }
 
-std::string FlashVariableMarkup(int position)
-{
-    return "[CV" + std::to_string(position) + "]";
-}
+std::string FlashVariableMarkup(int position) { return "[CV" + std::to_string(position) + "]"; }
 
-std::string IconMarkup(int position)
-{
-    return "{" + std::to_string(position) + "}";
-}
+std::string IconMarkup(int position) { return "{" + std::to_string(position) + "}"; }
 
 std::string VariableColourMarkup(int position)
 {
@@ -60,9 +60,6 @@ std::string VariableColourMarkup(int position)
     return "[" + std::to_string(16 + code) + "]";
 }
 
-std::string CharBitmapMarkup(int position)
-{
-    return "{" + std::to_string(position) + "}";
-}
+std::string CharBitmapMarkup(int position) { return "{" + std::to_string(position) + "}"; }
 
 }  // namespace content

@@ -93,10 +93,7 @@ RadioGroup NamedRadioGroup(QWidget* parent, const char* name, const QString& tit
     return group;
 }
 
-int Position(const RadioGroup& group)
-{
-    return group.buttons->checkedId();
-}
+int Position(const RadioGroup& group) { return group.buttons->checkedId(); }
 
 void InsertAtCaret(QLineEdit& edit, const QString& piece)
 {
@@ -138,7 +135,8 @@ QString TextOfGbk(const std::string& gbk)
 {
     const platform::TextConversion utf8 = platform::GbkToUtf8(gbk);
     // A name the sign holds that is not GBK is shown byte for byte rather than lost.
-    return utf8.ok() ? QString::fromStdString(utf8.bytes) : QString::fromLatin1(gbk.data(), static_cast<int>(gbk.size()));
+    return utf8.ok() ? QString::fromStdString(utf8.bytes)
+                     : QString::fromLatin1(gbk.data(), static_cast<int>(gbk.size()));
 }
 
 namespace {

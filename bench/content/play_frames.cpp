@@ -6,10 +6,7 @@ namespace content {
 
 namespace {
 
-std::uint8_t Position(int position)
-{
-    return position < 0 ? 0xFF : static_cast<std::uint8_t>(position);
-}
+std::uint8_t Position(int position) { return position < 0 ? 0xFF : static_cast<std::uint8_t>(position); }
 
 void PushWord(std::vector<std::uint8_t>& data, unsigned value)
 {
@@ -46,10 +43,7 @@ FrameBuild BuildPlayTableFrame(const PlayTableOptions& o)
     return {*protocol::BenchFrameText(o.signId, "PRAM", data), {}};
 }
 
-int PlayTableLayout(bool flash)
-{
-    return flash ? kLayoutFlashPlayTable : kLayoutRamPlayTable;
-}
+int PlayTableLayout(bool flash) { return flash ? kLayoutFlashPlayTable : kLayoutRamPlayTable; }
 
 FrameBuild BuildProgramSelectFrame(const ProgramSelectOptions& o)
 {

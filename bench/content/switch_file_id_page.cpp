@@ -193,25 +193,13 @@ void SwitchFileIdPage::SendPlayTable(bool enter, bool flash)
     ShowAndSend(host_, BuildPlayTableFrame(o), PlayTableLayout(flash));
 }
 
-void SwitchFileIdPage::BtnCreatePlayListClick()
-{
-    SendPlayTable(true, false);
-}
+void SwitchFileIdPage::BtnCreatePlayListClick() { SendPlayTable(true, false); }
 
-void SwitchFileIdPage::BtnCreatePlayList1Click()
-{
-    SendPlayTable(false, false);
-}
+void SwitchFileIdPage::BtnCreatePlayList1Click() { SendPlayTable(false, false); }
 
-void SwitchFileIdPage::BtnCreatePlayFlashListClick()
-{
-    SendPlayTable(true, true);
-}
+void SwitchFileIdPage::BtnCreatePlayFlashListClick() { SendPlayTable(true, true); }
 
-void SwitchFileIdPage::BtnCreatePlayFlashList1Click()
-{
-    SendPlayTable(false, true);
-}
+void SwitchFileIdPage::BtnCreatePlayFlashList1Click() { SendPlayTable(false, true); }
 
 void SwitchFileIdPage::BtnGetAliasClick()
 {
@@ -223,8 +211,8 @@ void SwitchFileIdPage::BtnGetAliasClick()
     // Asks for the next program until the sign has none left or does not answer; a
     // sign that keeps answering ends the listing after one row per file id.
     for (int listed = 0; listed < kMaxListed; ++listed) {
-        const int result =
-            ShowAndExchange(host_, BuildAliasFrame(*signId, ListingRequest(useNextId, listed, startId)), kAliasLayout);
+        const int result = ShowAndExchange(
+            host_, BuildAliasFrame(*signId, ListingRequest(useNextId, listed, startId)), kAliasLayout);
         const AliasReply reply = DecodeAliasReply(host_.Reply().bytes, result);
         if (reply.state != ReplyState::Ok) break;
         if (useNextId && listed > 0 && reply.fileId < startId) break;  // a sign that starts over

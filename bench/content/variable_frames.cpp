@@ -9,9 +9,10 @@ FrameBuild BuildVariableFrame(const VariableOptions& options)
 {
     const int n = static_cast<int>(options.bytes.size());
     if (n > kMaxVariableBytes) {
-        return {{}, std::string(options.flash ? "VROM" : "VRAM") + ": variable string holds " +
-                        std::to_string(n) + " bytes, too long by " + std::to_string(n - kMaxVariableBytes) +
-                        " (a frame carries at most " + std::to_string(kMaxVariableBytes) + ")"};
+        return {{},
+                std::string(options.flash ? "VROM" : "VRAM") + ": variable string holds " +
+                    std::to_string(n) + " bytes, too long by " + std::to_string(n - kMaxVariableBytes) +
+                    " (a frame carries at most " + std::to_string(kMaxVariableBytes) + ")"};
     }
     std::vector<std::uint8_t> data;
     data.push_back(options.number < 0 ? 0xFF : static_cast<std::uint8_t>(options.number));
@@ -39,10 +40,7 @@ std::uint32_t PresetAddress(int forecourt, int window)
     return kPresetBase + kPresetStride * static_cast<std::uint32_t>(slot);
 }
 
-std::vector<std::string> MredModeEntries()
-{
-    return {"Flash", "Com1", "Com2", "Com5", "RAM"};
-}
+std::vector<std::string> MredModeEntries() { return {"Flash", "Com1", "Com2", "Com5", "RAM"}; }
 
 std::uint8_t MredMemoryByte(int modePosition, int variablePosition)
 {
@@ -79,7 +77,14 @@ FrameBuild BuildFillFrame(std::uint16_t signId, std::uint32_t address)
                                  static_cast<std::uint8_t>(address >> 16),
                                  static_cast<std::uint8_t>(address >> 8),
                                  static_cast<std::uint8_t>(address),
-                                 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+                                 0xFF,
+                                 0xFF,
+                                 0xFF,
+                                 0xFF,
+                                 0xFF,
+                                 0xFF,
+                                 0xFF,
+                                 0xFF};
     return {*protocol::BenchFrameText(signId, "MWRD", data), {}};
 }
 

@@ -45,8 +45,9 @@ VariablePage::VariablePage(shell::BenchHost& host, QWidget* parent) : QWidget(pa
     page->addLayout(left, 1);
     page->addLayout(right, 1);
 
-    RGVariableType = NamedRadioGroup(this, "RGVariableType", "String Variable Type : ",
-                                     {"VRAM: Ram Variable ( < 16 Bytes)", "VROM: Rom (Flash) Variable ( < 32 Bytes)"}, 0);
+    RGVariableType =
+        NamedRadioGroup(this, "RGVariableType", "String Variable Type : ",
+                        {"VRAM: Ram Variable ( < 16 Bytes)", "VROM: Rom (Flash) Variable ( < 32 Bytes)"}, 0);
     left->addWidget(RGVariableType.box);
     auto* fields = new QGridLayout;
     CBVarID = NamedCombo(this, "CBVarID", {}, {});
@@ -119,10 +120,7 @@ VariablePage::VariablePage(shell::BenchHost& host, QWidget* parent) : QWidget(pa
     connect(fill, &QToolButton::clicked, this, &VariablePage::SpeedButton7Click);
 }
 
-bool VariablePage::FlashListShown() const
-{
-    return Position(RGVariableType) == 1;
-}
+bool VariablePage::FlashListShown() const { return Position(RGVariableType) == 1; }
 
 void VariablePage::LoadVarIdList()
 {
@@ -178,21 +176,19 @@ void VariablePage::BtnCreateRomClick()
     ShowAndSend(host_, BuildVariableFrame(o), kVariableLayout);
 }
 
-void VariablePage::RGVariableTypeClick()
-{
-    LoadVarIdList();
-}
+void VariablePage::RGVariableTypeClick() { LoadVarIdList(); }
 
 void VariablePage::CBVarIDChange()
 {
     if (!FlashListShown() || CBVarID->currentIndex() < 0) return;
-    Edit10->setText(QString::fromStdString(protocol::HexText32(FlashVariableAddress(CBVarID->currentIndex()))));
+    Edit10->setText(
+        QString::fromStdString(protocol::HexText32(FlashVariableAddress(CBVarID->currentIndex()))));
 }
 
 void VariablePage::RGForecourtClick()
 {
-    Edit10->setText(
-        QString::fromStdString(protocol::HexText32(PresetAddress(Position(RGForecourt), Position(RGOilWindows)))));
+    Edit10->setText(QString::fromStdString(
+        protocol::HexText32(PresetAddress(Position(RGForecourt), Position(RGOilWindows)))));
 }
 
 void VariablePage::BtnInsertCharIndexClick()
@@ -202,7 +198,8 @@ void VariablePage::BtnInsertCharIndexClick()
 
 void VariablePage::suiButtonInsertColorClick()
 {
-    InsertAtCaret(*EditVarString, QString::fromStdString(VariableColourMarkup(ComboBox_Color1->currentIndex())));
+    InsertAtCaret(*EditVarString,
+                  QString::fromStdString(VariableColourMarkup(ComboBox_Color1->currentIndex())));
 }
 
 void VariablePage::suiButton20Click()
@@ -224,11 +221,14 @@ void VariablePage::suiButton20Click()
 
 void VariablePage::SpeedButton7Click()
 {
-    if (Position(RGForecourt) < 0 || Position(RGOilWindows) < 0 || Edit10->text().size() < kMinAddressChars) return;
+    if (Position(RGForecourt) < 0 || Position(RGOilWindows) < 0 || Edit10->text().size() < kMinAddressChars)
+        return;
     if (!host_.Confirm("Sure to fill 0xff * 8 bytes at address: " + Edit10->text().toStdString())) return;
     const auto signId = SignIdOf(host_);
     if (!signId) return;
-    const int result = ShowAndExchange(
-        host_, BuildFillFrame(*signId, protocol::HexTextToInt(Edit10->text().toStdString())), kVariableLayout);
-    if (ReplyView(host_.Reply().bytes, result).State() == ReplyState::Ok) Edit9->setText("Filled 8pcs of 0xff");
+    const int result =
+        ShowAndExchange(host_, BuildFillFrame(*signId, protocol::HexTextToInt(Edit10->text().toStdString())),
+                        kVariableLayout);
+    if (ReplyView(host_.Reply().bytes, result).State() == ReplyState::Ok)
+        Edit9->setText("Filled 8pcs of 0xff");
 }
