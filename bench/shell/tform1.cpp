@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
@@ -140,7 +141,7 @@ void TForm1::BuildWindow()
     connect(Label27, &ClickLabel::clicked, this, &TForm1::Label27Click);
     connect(Label31, &ClickLabel::clicked, this, &TForm1::Label31Click);
 
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    PageControl1 = Named(new QTabWidget(), "PageControl1");
     BenchHost& host = *this;
     const auto addPage = [this](QWidget* page, const char* caption) { PageControl1->addTab(page, caption); };
     addPage(new SwitchFileIdPage(host), "Switch File ID");
@@ -153,7 +154,12 @@ void TForm1::BuildWindow()
     addPage(new SetupPage(host), "Setup");
     addPage(new EventPage(host), "Event Cmd");
     addPage(new FontPage(host), "Font");
-    layout->addWidget(PageControl1, 1);
+    // Pages taller than the window scroll instead of stretching it past 1314 x 712.
+    auto* pageScroll = Named(new QScrollArea(this), "PageScroll");
+    pageScroll->setWidgetResizable(true);
+    pageScroll->setFrameShape(QFrame::NoFrame);
+    pageScroll->setWidget(PageControl1);
+    layout->addWidget(pageScroll, 1);
 
     PanelBottom = Named(new QFrame(this), "PanelBottom");
     auto* bottom = new QHBoxLayout(PanelBottom);
