@@ -149,8 +149,7 @@ void EventPage::BuildControls()
     eventPages_->addTab(textPage, "Print Text && Link");
     TabEvent_Cls = BuildClearPage();
     eventPages_->addTab(TabEvent_Cls, "Clear Screen");
-    auto* picture = Named(new QWidget(eventPages_), "TabEvent_Picture");
-    eventPages_->addTab(picture, "Print Picture");
+    eventPages_->addTab(BuildPicturePage(), "Print Picture");
     TabEvent_Action = BuildActionPage();
     eventPages_->addTab(TabEvent_Action, "Action-1");
     TabEvent_Action2 = BuildMovePage();
@@ -283,7 +282,7 @@ QWidget* EventPage::BuildTextPage()
     ComboBoxFileId1->addItems(Numbers(0, 595, 5));
     ComboBoxFileId1->setCurrentText("200");
     auto* link = Button(TabSheet5, "BtnEventPgmLink", "9: Send Link");
-    Row(linkGrid, 0, 0, Label(TabSheet5, "File ID:"), ComboBoxFileId1);
+    Row(linkGrid, 0, 0, Label(TabSheet5, "File ID:", "Label9"), ComboBoxFileId1);
     linkGrid->addWidget(link, 1, 0, 1, 2);
     linkGrid->setRowStretch(2, 1);
     textPages_->addTab(TabSheet5, "Program: Link");
@@ -319,6 +318,18 @@ QWidget* EventPage::BuildClearPage()
     layout->addWidget(clear, 0, Qt::AlignTop);
     layout->addStretch(1);
     connect(clear, &QPushButton::clicked, this, &EventPage::BtnClearScreenClick);
+    return page;
+}
+
+// The page stays hidden at start; it only chooses the memory a picture would go to.
+QWidget* EventPage::BuildPicturePage()
+{
+    auto* page = Named(new QWidget(eventPages_), "TabEvent_Picture");
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(device::MakeRadioGroup(page, "RadioMemoPosiBitmap", "Selected Memory ",
+                                             {"A: Display Memory", "B: Backup Memory"}, 0),
+                      0, Qt::AlignTop);
+    layout->addStretch(1);
     return page;
 }
 
@@ -557,6 +568,10 @@ void EventPage::BtnTextOutClick()
         return;
     }
     const events::EventText text = events::ConvertEventText(gbk.bytes);
+    if (text.tooLarge) {
+        host_.MonitorLog("ERROR", text.error + ": not sent", true);
+        return;
+    }
     if (!text.error.empty()) {
         host_.ConversionError(text.error);
         return;

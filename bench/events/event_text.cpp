@@ -25,8 +25,15 @@ EventText ConvertEventText(std::string_view gbk)
             long long n = 0;
             if (!digits.empty()) {
                 const device::IntField field = device::ParseIntField(digits);
-                if (!field.value) return {{}, field.error};
+                if (!field.value) return {{}, field.error, false};
                 n = *field.value;
+            }
+            if (n > kMaxEventBraceCode) {
+                return {{},
+                        "Event text: brace code {" + digits + "} is too large by " +
+                            std::to_string(n - kMaxEventBraceCode) + " (largest " +
+                            std::to_string(kMaxEventBraceCode) + ")",
+                        true};
             }
             out.bytes.push_back(static_cast<std::uint8_t>((0x80 + n / 10) & 0xFF));
             out.bytes.push_back(static_cast<std::uint8_t>((0x10 + n % 10) & 0xFF));

@@ -179,8 +179,10 @@ TEST(EventText, BracesBecomeTensAndUnits)
         {"{3}{4}", {0x80, 0x13, 0x80, 0x14}},
         // Digits count by their low nibble: 'a' is 61, so it reads as 1.
         {"{a2}", {0x81, 0x12}},
-        // From the eleventh digit on they are ignored: 1234567890 / 10 wraps modulo 256.
-        {"{12345678901}", {static_cast<std::uint8_t>((0x80 + 123456789) & 0xFF), 0x10}},
+        // From the eleventh digit on they are ignored: 0000000012 is read, 7 and 9 are not.
+        {"{000000001279}", {0x81, 0x12}},
+        // The largest number whose tens still fit their byte: 0x80 + 127.
+        {"{1279}", {0xFF, 0x19}},
         {"\xD6\xD0", {0xD6, 0xD0}},  // a GBK character passes unchanged
     };
     for (const Case& c : cases) {
@@ -195,6 +197,26 @@ TEST(EventText, DigitsThatAreNoNumberStopTheConversion)
     const EventText got = ConvertEventText("A{1:}");  // ':' has the low nibble A
     EXPECT_EQ(got.error, "'1:' is not a valid integer value");
     EXPECT_TRUE(got.bytes.empty());
+}
+
+TEST(EventText, BraceNumbersBeyondTheirByteAreRefused)
+{
+    // 0x80 + n / 10 would wrap past FF and the sign would see another code.
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"A{1280}", "Event text: brace code {1280} is too large by 1 (largest 1279)"},
+        {"{12345678901}", "Event text: brace code {1234567890} is too large by 1234566611 (largest 1279)"},
+    };
+    for (const Case& c : cases) {
+        const EventText got = ConvertEventText(c.text);
+        EXPECT_TRUE(got.tooLarge) << c.text;
+        EXPECT_EQ(got.error, c.message) << c.text;
+        EXPECT_TRUE(got.bytes.empty()) << c.text;
+    }
+    EXPECT_FALSE(ConvertEventText("A{1:}").tooLarge);
 }
 
 TEST(EventFonts, ReadFromSettingsEachTimeWithTheirDefaults)

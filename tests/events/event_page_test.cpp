@@ -126,6 +126,8 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
         {"RadioGroup1", "QGroupBox", "Send  to ", ""},
         {"RadioAlign", "QGroupBox", "Align in Mem B", ""},
         {"RadioMemoPosi", "QGroupBox", "Selected Memory ", ""},
+        {"RadioMemoPosiBitmap", "QGroupBox", "Selected Memory ", ""},
+        {"Label9", "QLabel", "File ID:", ""},
         {"Label42", "QCheckBox", "Font Asian", ""},
         {"CheckMultiLines", "QCheckBox", "Auto Wrap / Multi Lines", ""},
         {"CheckBlackMoveUp", "QCheckBox", "Black Value", ""},
@@ -178,6 +180,7 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
         {"RadioGroup1", {"Display Memory", "Back Memory"}},
         {"RadioAlign", {"Center", "Left", "Right"}},
         {"RadioMemoPosi", {"A: Display Memory", "B: Backup Memory", "A+B: All Memory"}},
+        {"RadioMemoPosiBitmap", {"A: Display Memory", "B: Backup Memory"}},
     };
     for (const Group& g : groups) {
         auto* group = Get<QGroupBox>(g.name);
@@ -207,7 +210,8 @@ TEST_F(EventPageTest, HoldsEveryControlWithItsCaptionAndDefault)
     };
     const Tab tabs[] = {{"TabEvent_Text", "Print Text && Link"}, {"TabEvent_Cls", "Clear Screen"},
                         {"TabEvent_Action", "Action-1"},         {"TabEvent_Action2", "Action-2"},
-                        {"TabEvent_Action3", "Action-3"},        {"TabSheet5", "Program: Link"}};
+                        {"TabEvent_Action3", "Action-3"},        {"TabSheet5", "Program: Link"},
+                        {"TabEvent_Picture", "Print Picture"}};
     for (const Tab& t : tabs) {
         auto* tab = Get<QWidget>(t.name);
         EXPECT_EQ(shell::Caption(*tab), t.caption) << t.name;
@@ -318,6 +322,18 @@ TEST_F(EventPageTest, TextLongerThan229BytesIsNotSent)
     EXPECT_EQ(host.SentFrames().size(), 2u);
     ASSERT_EQ(host.monitorLines.size(), 2u);
     EXPECT_EQ(host.monitorLines[0], "[ERROR]: Event text converts to 230 bytes, more than 229: not sent");
+    EXPECT_EQ(host.monitorLines[1], "---------------------------------");
+}
+
+TEST_F(EventPageTest, ABraceNumberBeyondItsByteIsNotSent)
+{
+    Get<QLineEdit>("EditText")->setText("A{1280}");
+    Click("BtnTextOut");
+    EXPECT_TRUE(host.SentFrames().empty());
+    EXPECT_TRUE(host.boxes.empty());
+    ASSERT_EQ(host.monitorLines.size(), 2u);
+    EXPECT_EQ(host.monitorLines[0],
+              "[ERROR]: Event text: brace code {1280} is too large by 1 (largest 1279): not sent");
     EXPECT_EQ(host.monitorLines[1], "---------------------------------");
 }
 
