@@ -53,6 +53,7 @@ private:
     void BuildControls();
     QWidget* BuildTextPage();
     QWidget* BuildClearPage();
+    QWidget* BuildPicturePage();
     QWidget* BuildActionPage();
     QWidget* BuildMovePage();
     QWidget* BuildFlashPage();
