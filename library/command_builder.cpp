@@ -1,5 +1,6 @@
 #include "library/command_builder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -82,9 +83,14 @@ BuiltFrames BuildCommandFrames(const ProfileSnapshot& definitions, std::string_v
         const auto value = definitions.Text(command, prefix + "_VALU");
         if (!type || !byteText || !value) return fail(prefix + ": TYPE, BYTE or VALU absent");
         const auto declared = DecimalValue(*byteText);
-        if (!declared || *declared < 0 || *declared > kMaxContentBytes)
-            return fail(prefix + "_BYTE is no byte count");
-        int bytes = static_cast<int>(*declared);
+        if (!declared || *declared < 0) return fail(prefix + "_BYTE is no byte count");
+        // A large BYTE alone is no fault: only a content past its limit is, and a
+        // FILE may hold fewer bytes than one frame's share.
+        const bool fills = *type == "STR" || *type == "INT" || *type == "HEX";
+        if (fills && *declared > kMaxContentBytes) return fail("content over 20480 bytes");
+        const std::size_t limit = kMaxContentBytes + 1;  // one byte more shows the overflow
+        const std::size_t fileBytes = static_cast<std::size_t>(std::min<long long>(*declared, limit));
+        int bytes = static_cast<int>(std::min<long long>(*declared, kMaxContentBytes));
 
         if (*type == "STR") {
             if (bytes == 0) bytes = static_cast<int>(value->size());
@@ -100,12 +106,11 @@ BuiltFrames BuildCommandFrames(const ProfileSnapshot& definitions, std::string_v
             if (file.head < 0 || file.head > kMaxHead) return fail(prefix + "_HEAD over 4");
             file.start = StartAddress(definitions.Text(command, prefix + "_INIT"));
             file.position = content.size();
-            const auto first = ReadChunk(file.path, 0, static_cast<std::size_t>(bytes));
+            const auto first = ReadChunk(file.path, 0, fileBytes);
             if (!first) return fail("cannot read " + file.path);
             AppendAddress(content, file.start, file.head);
             content.insert(content.end(), first->begin(), first->end());
-            file.chunk =
-                first->size() == static_cast<std::size_t>(bytes) ? static_cast<std::size_t>(bytes) : 0;
+            file.chunk = static_cast<long long>(first->size()) == *declared ? first->size() : 0;
             chunks = file;
         }
         if (content.size() > static_cast<std::size_t>(kMaxContentBytes))

@@ -7,14 +7,15 @@ namespace signlink {
 
 bool IsCompleteReply(std::span<const std::uint8_t> raw)
 {
-    return raw.size() >= 4 && raw[0] == 0x7E && raw[1] <= 0x0F && raw[raw.size() - 2] == 0x7E &&
+    // 7E 00 alone counts: its start and its end marker share the two bytes.
+    return raw.size() >= 2 && raw[0] == 0x7E && raw[1] <= 0x0F && raw[raw.size() - 2] == 0x7E &&
            raw[raw.size() - 1] == 0x00;
 }
 
 ReplyVerdict AcceptReply(std::span<const std::uint8_t> raw)
 {
     if (raw.empty()) return {kNoReply, {}};
-    if (!IsCompleteReply(raw)) return {kReplyNotFramed, {}};
+    if (!IsCompleteReply(raw) || raw.size() < 4) return {kReplyNotFramed, {}};
 
     std::vector<std::uint8_t> plain;
     const std::span<const std::uint8_t> inner = raw.subspan(2, raw.size() - 4);

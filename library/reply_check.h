@@ -18,7 +18,8 @@ struct ReplyVerdict {
 // FF: -6.
 ReplyVerdict AcceptReply(std::span<const std::uint8_t> raw);
 
-// True when the bytes so far form a whole reply: 7E, a byte 00..0F, ..., 7E 00.
+// True when the bytes so far form a whole reply: 7E, a byte 00..0F, ..., 7E 00
+// (7E 00 alone included, which the acceptance then refuses).
 bool IsCompleteReply(std::span<const std::uint8_t> raw);
 
 }  // namespace signlink

@@ -83,6 +83,10 @@ TEST(LibraryCmd2Frame, RefusalsLeaveFrameInputAsItWas)
         {"content over 20480",
          "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=20000\nP01_VALU=A\nP02_TYPE=STR\nP02_BYTE=481\nP02_VALU=B\n"},
         {"more than 10000 frames", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=1\nP01_VALU=" + big + "\n"},
+        {"a file over 20480 in one frame", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=99999999999\nP01_VALU=" +
+                                               BinaryFile(files, "over.bin", 20481) + "\n"},
+        {"a str over 20480", "PARANUMB=1\nP01_TYPE=STR\nP01_BYTE=99999999999\nP01_VALU=A\n"},
+        {"an int over 20480", "PARANUMB=1\nP01_TYPE=INT\nP01_BYTE=20481\nP01_VALU=1\n"},
     };
     for (const auto& [name, section] : cases) {
         LibraryFolder folder("[CMD]\n" + section);
@@ -107,6 +111,22 @@ TEST(LibraryCmd2Frame, ExactlyTenThousandFramesAndTwentyKilobytesAreAccepted)
     EXPECT_NE(folder.Read("FrameInput.dat").find("\nFRAMES=10000\n"), std::string::npos);
     EXPECT_EQ(folder.Lib().Cmd2Frame("B"), 0);
     EXPECT_NE(folder.Read("FrameInput.dat").find("0000_LONG=20480\n"), std::string::npos);
+}
+
+TEST(LibraryCmd2Frame, ALargeByteCountAloneIsNoRefusal)
+{
+    // A FILE's BYTE is its share per frame; a file shorter than that is complete in
+    // one frame. A type that contributes nothing has no size at all.
+    testsupport::TempDir files;
+    const std::string file = BinaryFile(files, "three.bin", 3);
+    LibraryFolder folder("[F]\nPARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=30000\nP01_VALU=" + file +
+                         "\n[X]\nPARANUMB=2\nP01_TYPE=BITS\nP01_BYTE=99999\nP01_VALU=1\nP02_TYPE=STR\n"
+                         "P02_BYTE=1\nP02_VALU=Z\n");
+    folder.Open();
+    ASSERT_EQ(folder.Lib().Cmd2Frame("F"), 0);
+    EXPECT_EQ(folder.Read("FrameInput.dat"), "[Output]\n0000_LONG=3\n0000_DATA=00 01 02 \nFRAMES=1\n");
+    ASSERT_EQ(folder.Lib().Cmd2Frame("X"), 0);
+    EXPECT_EQ(folder.Read("FrameInput.dat"), "[Output]\n0000_LONG=1\n0000_DATA=5A \nFRAMES=1\n");
 }
 
 TEST(LibraryCmd2Frame, FilePagesCarryTheirAddresses)

@@ -120,6 +120,21 @@ TEST(LibraryReply, AcceptanceTable)
     for (const Case& c : cases) EXPECT_EQ(signlink::AcceptReply(c.raw).code, c.code) << c.name;
 }
 
+TEST(LibraryReply, WhereANetworkReceptionEnds)
+{
+    struct Case {
+        Bytes raw;
+        bool whole;
+    };
+    for (const Case& c :
+         {Case{{}, false}, Case{{0x7E}, false}, Case{{0x7E, 0x00}, true}, Case{{0x7E, 0x01, 0x7E}, false},
+          Case{{0x7E, 0x01, 0x7E, 0x00}, true}, Case{{0x7E, 0x0F, 0x41, 0x7E, 0x00}, true},
+          Case{{0x7E, 0x10, 0x41, 0x7E, 0x00}, false}, Case{{0x00, 0x7E, 0x00}, false},
+          Case{{0x7E, 0x01, 0x41, 0x7E, 0x01}, false}}) {
+        EXPECT_EQ(signlink::IsCompleteReply(c.raw), c.whole) << Hex(c.raw);
+    }
+}
+
 TEST(LibraryReply, EscapesAreUndoneBeforeTheCheck)
 {
     // Data 7E and 7D: body FE FE 00 06 4E 4F 4E 45 7E 7D.

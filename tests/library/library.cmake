@@ -3,6 +3,7 @@
 # pure rules.
 add_executable(library_tests
   ${CMAKE_CURRENT_LIST_DIR}/library_folder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scripted_sign.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lifecycle_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/send_test.cpp

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/library/library_folder.h"
+#include "tests/library/scripted_sign.h"
 #include "tests/support/sim_process.h"
 
 namespace librarytest {
@@ -325,6 +326,23 @@ TEST(LibrarySendNetwork, RetriesOverOneConnection)
     rig.folder.Write("FrameInput.dat", FrameInput({"4E 4F 4E 45 ", "51 56 45 52 "}));
     EXPECT_EQ(rig.folder.Lib().Send(0, 0), 0);
     EXPECT_EQ(LoggedFrames(rig.log).size(), 4u);
+}
+
+TEST(LibrarySendNetwork, ABareEndMarkerEndsTheReceptionAndTheConnectionServesTheNextAttempt)
+{
+    // 7E 00 alone begins with 7E and 00 and ends with 7E 00: the reception ends there
+    // at once, the attempt fails as unframed, and the second attempt is answered.
+    const std::vector<std::uint8_t> good{0x7E, 0x01, 0xFE, 0xFE, 0x00, 0x05, 0x4E, 0x4F,
+                                         0x4E, 0x45, 0x00, 0xFF, 0xFF, 0x7E, 0x00};
+    ScriptedTcpSign sign({{0x7E, 0x00}, good});
+    LibraryFolder folder("", TcpSettings(sign.Port()));
+    folder.Open();
+    folder.Write("FrameInput.dat", FrameInput({"4E 4F 4E 45 "}));
+    EXPECT_EQ(folder.Lib().Send(0, 0), 0);
+    EXPECT_EQ(sign.FramesReceived(), 2);
+    EXPECT_EQ(folder.ReturnKeys(),
+              (Keys{"ErrorNo=0", "EndFlag=1", "Frames=1", "FramesSending=1", "0000_LONG=9",
+                    "0000_DATA=FE FE 00 05 4E 4F 4E 45 00", "FramesSuccess=1"}));
 }
 
 TEST(LibrarySendNetwork, ALateReplyWithinTheLimitIsTaken)
