@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "bench/links/monitor.h"
+#include "platform/ping.h"
+
+namespace links {
+
+struct PingLine {
+    std::string tag;
+    std::string text;
+};
+
+// The monitor line for a ping of host: "PING" "Can't ping host " + host when the
+// echo could not be sent; "PING" "Success to ping " + source when the reply's
+// source, written as a dotted address, is exactly the text host; otherwise "ERRO"
+// "No respond from " + host. So 192.168.001.250 never counts as answered.
+PingLine PingReport(const std::string& host, const platform::PingOutcome& outcome);
+
+// Pings host within timeoutMs and logs the line with the separator.
+void PingAndLog(Monitor& monitor, const std::string& host, int timeoutMs);
+
+}  // namespace links
