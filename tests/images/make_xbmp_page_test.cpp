@@ -49,10 +49,9 @@ const std::vector<ControlCase>& Controls()
          .caption = "Bitmap File",
          .labelFor = "EditXbmpFile"},
         {.name = "EditXbmpFile", .kind = ControlKind::ReadOnlyEdit, .current = ""},
-        {.name = "LabelXbmpSize",
-         .kind = ControlKind::Label,
-         .caption = "Height          Width",
-         .labelFor = "Edit3"},
+        {.name = "GroupBox2", .kind = ControlKind::GroupBox, .caption = "Bitmap Convert"},
+        {.name = "Label14", .kind = ControlKind::Label, .caption = "Height", .labelFor = "Edit3"},
+        {.name = "Label1", .kind = ControlKind::Label, .caption = "Width", .labelFor = "Edit6"},
         {.name = "Edit3", .kind = ControlKind::ReadOnlyEdit, .current = "0"},
         {.name = "Edit6", .kind = ControlKind::ReadOnlyEdit, .current = "0"},
         {.name = "BtnSaveXbmp", .kind = ControlKind::Button, .caption = "Save to .XBMP"},
@@ -107,7 +106,8 @@ TEST_F(MakeXbmpPageTest, ControlsSitOnTheirConvertersPage)
         {"BtnSaveObmp", "TabSheet3"},    {"Image1", "TabSheet3"},           {"ImageNow", "TabSheet3"},
         {"BtnOpenBitmap2", "TabSheet2"}, {"EditXbmpFile", "TabSheet2"},     {"Edit3", "TabSheet2"},
         {"BtnSaveXbmp", "TabSheet2"},    {"ComboBoxObmpStay", "TabSheet2"}, {"CheckComPress", "TabSheet2"},
-        {"Image11", "TabSheet2"},        {"suiButton22", "TabSheet2"},
+        {"Image11", "TabSheet2"},        {"suiButton22", "TabSheet2"},      {"GroupBox2", "TabSheet2"},
+        {"Label1", "TabSheet2"},         {"Label14", "TabSheet2"},
     };
     for (const Placement& p : placements) {
         auto* inner = page.findChild<QWidget*>(p.innerPage);

@@ -24,7 +24,7 @@ const std::vector<ControlCase>& Controls()
 {
     static const std::vector<ControlCase> controls = {
         {.name = "BtnOgifOpen", .kind = ControlKind::Button, .caption = "Open "},
-        {.name = "LabelOgifFile",
+        {.name = "LabelOtxtFileName",
          .kind = ControlKind::Label,
          .caption = "Send XBMP, OBMP, XGIF, OGIF File :",
          .labelFor = "EditOGif"},
