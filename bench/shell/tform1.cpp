@@ -39,6 +39,8 @@
 #include "bench/fonts/font_page.h"
 #include "bench/images/make_xbmp_page.h"
 #include "bench/images/send_image_page.h"
+#include "bench/links/ping_report.h"
+#include "bench/links/port_probe.h"
 #include "bench/links/send_path.h"
 #include "bench/shell/chinese_captions.h"
 #include "bench/shell/click_label.h"
@@ -228,6 +230,9 @@ QWidget* TForm1::BuildLinkArea()
     auto* autoSend = Named(new QPushButton("Auto Find", GroupBoxCommuPara), "BtnAutoSend");
     findComPort->setVisible(false);
     autoSend->setVisible(false);
+    connect(BtnFindPort, &QPushButton::clicked, this, &TForm1::BtnFindPortClick);
+    connect(findComPort, &QPushButton::clicked, this, &TForm1::BtnFindComPortClick);
+    connect(autoSend, &QPushButton::clicked, this, &TForm1::BtnAutoSendClick);
     grid->addWidget(new QLabel("Port:", GroupBoxCommuPara), 0, 0);
     grid->addWidget(CBComPort1, 0, 1);
     grid->addWidget(BtnFindPort, 0, 2);
@@ -249,8 +254,12 @@ QWidget* TForm1::BuildLinkArea()
     auto* ipGrid = new QGridLayout(ipGroup);
     EditTcpip = Named(new QLineEdit("192.168.1.250", ipGroup), "EditTcpip");
     ipGrid->addWidget(EditTcpip, 0, 0, 1, 2);
-    ipGrid->addWidget(Named(new QPushButton("Ping", ipGroup), "BtnIcmpPing"), 1, 0);
-    ipGrid->addWidget(Named(new QPushButton("WIFI", ipGroup), "Button5"), 1, 1);
+    auto* ping = Named(new QPushButton("Ping", ipGroup), "BtnIcmpPing");
+    auto* wifi = Named(new QPushButton("WIFI", ipGroup), "Button5");
+    ipGrid->addWidget(ping, 1, 0);
+    ipGrid->addWidget(wifi, 1, 1);
+    connect(ping, &QPushButton::clicked, this, &TForm1::BtnIcmpPingClick);
+    connect(wifi, &QPushButton::clicked, this, &TForm1::Button5Click);
     tcpip->addWidget(ipGroup);
     tcpip->addStretch(1);
     PanelTcpip->setVisible(false);
@@ -470,6 +479,9 @@ void TForm1::LoadLinkSettings()
     {
         const QSignalBlocker blocker(CBComPort1);
         const long long com = settings.ReadInt(kPortSection, kComKey, 0);
+        if (com >= CBComPort1->count() && com < links::kHighestPortNumber) {
+            OfferPortItem(static_cast<int>(com));
+        }
         CBComPort1->setCurrentIndex(com >= 0 && com < CBComPort1->count() ? static_cast<int>(com) : -1);
     }
     // A radio group clamps its index to its items; a different item runs the handler.
@@ -493,6 +505,73 @@ void TForm1::SaveComPortSetting()
 {
     WriteSetting(kPortSection, kComKey, CBComPort1->currentIndex());
 }
+
+// The list offers COM1 to COM30; a port found or stored above them extends it, so
+// that item n-1 stays COM<n> for the send path and for [PORT] COM.
+void TForm1::OfferPortItem(int index)
+{
+    const QSignalBlocker blocker(CBComPort1);
+    for (int n = CBComPort1->count() + 1; n <= index + 1; ++n) {
+        CBComPort1->addItem("COM" + QString::number(n));
+    }
+}
+
+void TForm1::BtnFindComPortClick()
+{
+    auto settings = Settings();
+    const links::PortScanRun run = links::RunPortScan(portSource_, settings);
+    PortCount = 0;
+    for (const links::ScannedPort& port : run.scan.ports) {
+        PortNames[static_cast<std::size_t>(PortCount)] = port.name;
+        PortNumbers[static_cast<std::size_t>(PortCount)] = port.number;
+        ++PortCount;
+    }
+    links::LogPortScan(*this, run.scan.ports);
+    if (!run.error.empty()) {
+        ShowError(run.error);
+    }
+}
+
+void TForm1::BtnFindPortClick()
+{
+    SetHexData(links::kNoneProbeText);
+    BtnAutoSendClick();
+}
+
+void TForm1::BtnAutoSendClick()
+{
+    BtnFindComPortClick();
+    const int baud = CBComBaud1->currentText().toInt();
+    SetStatusText("Sending...");
+    if (auto* label = findChild<QLabel*>("LabelMsg")) {
+        label->repaint();
+    }
+    std::vector<links::ScannedPort> ports;
+    for (int i = 0; i < PortCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        ports.push_back({PortNames[at], PortNumbers[at], {}});
+    }
+    const links::ProbeResult result =
+        links::ProbePorts(ports, [this, baud](int port) { return SendFrameTextOn(port, baud); });
+    if (!result.found) {
+        Warn(links::ProbeFailureText(result));
+        return;
+    }
+    const int number = result.found->number;
+    SetStatusText(links::ProbeSuccessText(number));
+    OfferPortItem(number - 1);
+    CBComPort1->setCurrentIndex(number - 1);
+    SaveComPortSetting();
+}
+
+void TForm1::BtnIcmpPingClick()
+{
+    // A ":PORT" suffix names a virtual sign's TCP port; the echo goes to the address.
+    const std::string host = ParseTcpTarget(EditTcpip->text().toStdString()).address;
+    links::PingAndLog(*this, host, 5000);
+}
+
+void TForm1::Button5Click() { EditTcpip->setText("192.168.4.1"); }
 
 void TForm1::CBComPort1Change()
 {

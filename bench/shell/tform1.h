@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/links/monitor.h"
+#include "bench/links/port_scan.h"
 #include "bench/links/reply_buffer.h"
 #include "bench/shell/bench_host.h"
 
@@ -55,6 +56,9 @@ public:
     // SendFrameText for a given port number and baud rate (port finding probes with it).
     int SendFrameTextOn(int port, int baudRate);
 
+    // Where port finding looks for serial devices (tests point it at a fixture folder).
+    void SetPortSource(links::PortSource source) { portSource_ = std::move(source); }
+
     // Members that port finding fills (a scan takes at most 49 ports).
     int PortCount = 0;
     std::array<int, 50> PortNumbers{};
@@ -97,6 +101,11 @@ public slots:
     void HideClick();
     void SpeedButton1Click();
     void SpeedButton6Click();
+    void BtnFindComPortClick();
+    void BtnFindPortClick();
+    void BtnAutoSendClick();
+    void BtnIcmpPingClick();
+    void Button5Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -111,10 +120,12 @@ private:
     void InvokePageSlot(const char* pageName, const char* slot);
     void ShowBox(const std::string& kind, const std::string& text);
     void WriteSetting(std::string_view section, std::string_view key, long long value);
+    void OfferPortItem(int index);
 
     std::string home_;
     links::ReplyBuffer reply_;
     BatchSession* batch_ = nullptr;
+    links::PortSource portSource_;
     bool shown_ = false;
     std::vector<QString> savedCaptions_;  // SavedCaptions: English, one per switched entry
 
