@@ -88,8 +88,8 @@ std::string ShowValue(const QWidget& control)
 
 bool IsVisible(const QWidget& control)
 {
-    if (auto* tabs = TabWidgetOf(control)) {
-        return tabs->isTabVisible(tabs->indexOf(const_cast<QWidget*>(&control)));
+    if (const auto tab = TabOf(control)) {
+        return tab->tabs->isTabVisible(tab->index);
     }
     return !control.isHidden();
 }
@@ -339,8 +339,7 @@ int BatchRunner::RunLine(const std::string& text)
                 ClickEnabled(*button);
             } else if (control->metaObject()->indexOfSignal("clicked()") >= 0) {
                 QMetaObject::invokeMethod(control, "clicked");
-            } else if (auto* tabs = TabWidgetOf(*control)) {
-                tabs->setCurrentWidget(control);
+            } else if (ShowTab(*control)) {
             } else {
                 return Fail("not clickable: " + line.name);
             }

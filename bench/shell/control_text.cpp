@@ -5,20 +5,45 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 
 namespace shell {
 
+std::optional<PageTab> TabOf(const QWidget& page)
+{
+    // A page wrapped in a scroll area is shown through the area: page -> viewport ->
+    // QScrollArea -> the tab widget's stack.
+    const QWidget* tabWidget = &page;
+    if (auto* viewport = page.parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(viewport->parentWidget()); area && area->widget() == &page) {
+            tabWidget = area;
+        }
+    }
+    auto* stack = qobject_cast<QStackedWidget*>(tabWidget->parentWidget());
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    const int index = tabs ? tabs->indexOf(const_cast<QWidget*>(tabWidget)) : -1;
+    if (index < 0) {
+        return std::nullopt;
+    }
+    return PageTab{tabs, index};
+}
+
 QTabWidget* TabWidgetOf(const QWidget& page)
 {
-    auto* stack = qobject_cast<QStackedWidget*>(page.parentWidget());
-    if (!stack) {
-        return nullptr;
+    const std::optional<PageTab> tab = TabOf(page);
+    return tab ? tab->tabs : nullptr;
+}
+
+bool ShowTab(const QWidget& page)
+{
+    const std::optional<PageTab> tab = TabOf(page);
+    if (tab) {
+        tab->tabs->setCurrentIndex(tab->index);
     }
-    auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget());
-    return tabs && tabs->indexOf(const_cast<QWidget*>(&page)) >= 0 ? tabs : nullptr;
+    return tab.has_value();
 }
 
 QString Caption(const QWidget& control)
@@ -32,8 +57,8 @@ QString Caption(const QWidget& control)
     if (const auto* group = qobject_cast<const QGroupBox*>(&control)) {
         return group->title();
     }
-    if (auto* tabs = TabWidgetOf(control)) {
-        return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(&control)));
+    if (const auto tab = TabOf(control)) {
+        return tab->tabs->tabText(tab->index);
     }
     return {};
 }
@@ -52,8 +77,8 @@ bool SetCaption(QWidget& control, const QString& text)
         group->setTitle(text);
         return true;
     }
-    if (auto* tabs = TabWidgetOf(control)) {
-        tabs->setTabText(tabs->indexOf(&control), text);
+    if (const auto tab = TabOf(control)) {
+        tab->tabs->setTabText(tab->index, text);
         return true;
     }
     return false;

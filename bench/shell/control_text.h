@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -16,8 +17,17 @@ QString Caption(const QWidget& control);
 // Sets it; false for a control that has no caption.
 bool SetCaption(QWidget& control, const QString& text);
 
+// Where a page sits in a tab widget: directly, or inside the scroll area that the
+// window puts around each of its pages.
+struct PageTab {
+    QTabWidget* tabs = nullptr;
+    int index = -1;
+};
+std::optional<PageTab> TabOf(const QWidget& page);
 // The tab widget that shows a page, or null.
 QTabWidget* TabWidgetOf(const QWidget& page);
+// Brings a page's tab to the front; false when the widget is no page of a tab widget.
+bool ShowTab(const QWidget& page);
 
 // The items of a radio group: its radio buttons named "<Group>_<i>", in order.
 std::vector<QRadioButton*> RadioItems(const QWidget& group);

@@ -145,7 +145,15 @@ void TForm1::BuildWindow()
 
     PageControl1 = Named(new QTabWidget(), "PageControl1");
     BenchHost& host = *this;
-    const auto addPage = [this](QWidget* page, const char* caption) { PageControl1->addTab(page, caption); };
+    // Each page scrolls inside its own tab, so a page taller than the window keeps
+    // the tab bar in view and the window stays at 1314 x 712.
+    const auto addPage = [this](QWidget* page, const char* caption) {
+        auto* scroll = new QScrollArea;
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        PageControl1->addTab(scroll, caption);
+    };
     addPage(new SwitchFileIdPage(host), "Switch File ID");
     sendTextPage_ = new SendTextPage(host);
     addPage(sendTextPage_, "Send Text");
@@ -156,12 +164,7 @@ void TForm1::BuildWindow()
     addPage(new SetupPage(host), "Setup");
     addPage(new EventPage(host), "Event Cmd");
     addPage(new FontPage(host), "Font");
-    // Pages taller than the window scroll instead of stretching it past 1314 x 712.
-    auto* pageScroll = Named(new QScrollArea(this), "PageScroll");
-    pageScroll->setWidgetResizable(true);
-    pageScroll->setFrameShape(QFrame::NoFrame);
-    pageScroll->setWidget(PageControl1);
-    layout->addWidget(pageScroll, 1);
+    layout->addWidget(PageControl1, 1);
 
     PanelBottom = Named(new QFrame(this), "PanelBottom");
     auto* bottom = new QHBoxLayout(PanelBottom);
@@ -357,11 +360,11 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::FormShow()
 {
     InvokePageSlot("TabSheet_StringFile", "EditVarStringChange");
-    PageControl1->setCurrentWidget(sendTextPage_);
+    ShowTab(*sendTextPage_);
     const auto tabVisible = [](const char* pageName, QWidget& root, bool visible) {
         if (auto* page = root.findChild<QWidget*>(pageName)) {
-            if (auto* tabs = TabWidgetOf(*page)) {
-                tabs->setTabVisible(tabs->indexOf(page), visible);
+            if (const auto tab = TabOf(*page)) {
+                tab->tabs->setTabVisible(tab->index, visible);
             }
         }
     };
@@ -384,12 +387,10 @@ void TForm1::FormShow()
     LoadLinkSettings();
 
     if (auto* eventText = findChild<QWidget*>("TabEvent_Text")) {
-        if (auto* tabs = TabWidgetOf(*eventText)) {
-            tabs->setCurrentWidget(eventText);
-        }
+        ShowTab(*eventText);
     }
     if (auto* start = findChild<QWidget*>("TabSheet_ProgramSelect")) {
-        PageControl1->setCurrentWidget(start);
+        ShowTab(*start);
     }
     InvokePageSlot("TabSheet_Event", "RadioSendToWindowClick");
 }

@@ -138,7 +138,10 @@ TEST_F(ControlTableTest, LinkAreaProtocolViewAndMonitor)
     auto* tabs = Find<QTabWidget>("PageControl1");
     ASSERT_EQ(tabs->count(), 9);
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(tabs->widget(i)->objectName(), pages[i]);
+        const auto tab = shell::TabOf(*Find<QWidget>(pages[i]));
+        ASSERT_TRUE(tab.has_value()) << pages[i];
+        EXPECT_EQ(tab->tabs, tabs) << pages[i];
+        EXPECT_EQ(tab->index, i) << pages[i];
         EXPECT_EQ(tabs->tabText(i), captions[i]);
     }
 }

@@ -48,7 +48,9 @@ TEST_F(WindowTest, StartUpFromSetupCfg)
         EXPECT_EQ(Text("ComboBox9"), "1000") << c.what;
         EXPECT_EQ(Text("EditSignEdit"), "65278") << c.what;
         EXPECT_EQ(Text("EditTcpip"), "192.168.1.250") << c.what;
-        EXPECT_EQ(Find<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet_ProgramSelect");
+        const auto start = shell::TabOf(*Find<QWidget>("TabSheet_ProgramSelect"));
+        ASSERT_TRUE(start.has_value()) << c.what;
+        EXPECT_EQ(start->tabs->currentIndex(), start->index) << c.what;
         if (!c.settings) {
             EXPECT_FALSE(std::filesystem::exists(home.File("setup.cfg"))) << "a start from no file writes nothing";
         }
