@@ -1,6 +1,7 @@
 #include "bench/content/coded_text.h"
 
 #include "bench/content/frame_build.h"
+#include "bench/fields/integer_field.h"
 
 namespace content {
 
@@ -27,10 +28,11 @@ bool CodeValue(const std::string& digits, char open, char close, int largest, co
         value = 0;
         return true;
     }
-    const auto parsed = ParseInteger(digits);
+    const fields::IntegerField field = fields::ParseIntegerField(digits, fields::LeadingBlanks::Refuse);
+    const auto& parsed = field.value;
     if (!parsed) {
         out.error = CodedText::Error::NotInteger;
-        out.message = NotIntegerMessage(digits);
+        out.message = field.error;
         return false;
     }
     if (*parsed > largest) {

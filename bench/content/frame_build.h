@@ -15,13 +15,6 @@ struct FrameBuild {
     bool ok() const { return error.empty(); }
 };
 
-// A decimal integer as the bench's fields hold it (sign id, start id, count):
-// optional sign, digits only, within 32 bits. nullopt for anything else.
-std::optional<std::int32_t> ParseInteger(std::string_view text);
-
-// The conversion error shown for a field or code that is not a number.
-std::string NotIntegerMessage(std::string_view text);
-
 // The sign id of EditSignEdit: its decimal number, high byte first on the wire
 // (the number is taken modulo 65536).
 std::optional<std::uint16_t> ParseSignId(std::string_view text);

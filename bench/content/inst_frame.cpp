@@ -1,5 +1,6 @@
 #include "bench/content/inst_frame.h"
 
+#include "bench/fields/integer_field.h"
 #include "protocol/wire_frame.h"
 
 namespace content {
@@ -85,7 +86,7 @@ std::uint8_t BackgroundByte(std::string_view entry)
 std::optional<std::uint16_t> SecondsValue(std::string_view entry)
 {
     if (entry == "Normal") return 0;
-    const auto value = ParseInteger(entry);
+    const auto value = fields::ParseIntegerField(entry, fields::LeadingBlanks::Refuse).value;
     if (!value) return std::nullopt;
     return static_cast<std::uint16_t>(*value & 0xFFFF);
 }

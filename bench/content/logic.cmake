@@ -10,4 +10,4 @@ add_library(benchcontent STATIC
   ${CMAKE_CURRENT_LIST_DIR}/directory_frames.cpp
 )
 target_include_directories(benchcontent PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(benchcontent PUBLIC signprotocol)
+target_link_libraries(benchcontent PUBLIC signprotocol benchfields)

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "platform/gbk.h"
 
@@ -109,16 +110,16 @@ std::optional<std::uint16_t> SignIdOf(shell::BenchHost& host)
 {
     const std::string text = host.SignIdText();
     const auto id = ParseSignId(text);
-    if (!id) host.ConversionError(NotIntegerMessage(text));
+    if (!id) host.ConversionError(fields::NotIntegerMessage(text));
     return id;
 }
 
 std::optional<std::int32_t> NumberOf(shell::BenchHost& host, const QString& text)
 {
     const std::string utf8 = text.toStdString();
-    const auto value = ParseInteger(utf8);
-    if (!value) host.ConversionError(NotIntegerMessage(utf8));
-    return value;
+    const fields::IntegerField field = fields::ParseIntegerField(utf8, fields::LeadingBlanks::Refuse);
+    if (!field.value) host.ConversionError(field.error);
+    return field.value;
 }
 
 std::optional<std::string> GbkOf(shell::BenchHost& host, const QString& text, const char* what)

@@ -8,6 +8,7 @@
 #include "bench/content/inst_frame.h"
 #include "bench/content/markup.h"
 #include "bench/content/page_controls.h"
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/script_lists.h"
 #include "platform/gbk.h"
@@ -262,7 +263,7 @@ void SendTextPage::BtnSendOtxtClick()
     const std::string seconds = ui_->ComboBox_Seconds->currentText().toStdString();
     const auto secondsValue = content::SecondsValue(seconds);
     if (!secondsValue) {
-        host_.ConversionError(content::NotIntegerMessage(seconds));
+        host_.ConversionError(fields::NotIntegerMessage(seconds));
         return;
     }
     o.seconds = *secondsValue;

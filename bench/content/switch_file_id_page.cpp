@@ -16,6 +16,7 @@
 #include "bench/content/directory_frames.h"
 #include "bench/content/page_controls.h"
 #include "bench/content/play_frames.h"
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 
 using namespace content;
@@ -264,7 +265,7 @@ void SwitchFileIdPage::suiButton16Click()
     if (!signId) return;
     const auto start = NumberOf(host_, EditStart->text());
     if (!start) return;
-    const auto scale = ParseInteger(ComboBoxScale->currentText().toStdString()).value_or(0);
+    const auto scale = fields::ParseIntegerField(ComboBoxScale->currentText().toStdString(), fields::LeadingBlanks::Refuse).value.value_or(0);
     const int result = ShowAndExchange(host_,
                                        BuildGetxFrame(*signId, static_cast<std::uint8_t>(scale),
                                                       static_cast<std::uint16_t>(*start & 0xFFFF)),

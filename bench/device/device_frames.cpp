@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "bench/device/int_field.h"
+#include "bench/fields/integer_field.h"
 #include "protocol/wire_frame.h"
 
 namespace device {
@@ -38,7 +38,7 @@ std::optional<int> ReplyDelayOfItem(std::string_view item)
 {
     const std::size_t colon = item.find(':');
     if (colon != std::string_view::npos) return 0;  // "0: Default Slow"
-    const IntField field = ParseIntField(item);
+    const fields::IntegerField field = fields::ParseIntegerField(item);
     if (!field.value) return std::nullopt;
     return static_cast<int>(*field.value);
 }
@@ -67,7 +67,7 @@ std::optional<std::string> BeepFrameText(std::uint16_t signId, int mode, std::st
     if (mode == 0) {
         const std::size_t colon = timeItem.find(':');
         if (colon == std::string_view::npos) return std::nullopt;
-        const IntField field = ParseIntField(timeItem.substr(0, colon));
+        const fields::IntegerField field = fields::ParseIntegerField(timeItem.substr(0, colon));
         if (!field.value) return std::nullopt;
         time = static_cast<std::uint8_t>(*field.value);
     }

@@ -16,8 +16,8 @@
 
 #include "bench/device/device_frames.h"
 #include "bench/device/device_replies.h"
-#include "bench/device/int_field.h"
 #include "bench/device/radio_group.h"
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
 #include "platform/gbk.h"
@@ -224,7 +224,7 @@ void SetupPage::BuildControls()
 std::optional<std::uint16_t> SetupPage::SignId()
 {
     const std::string text = host_.SignIdText();
-    const device::IntField field = device::ParseIntField(text);
+    const fields::IntegerField field = fields::ParseIntegerField(text);
     if (!field.value) {
         host_.ConversionError(field.error);
         return std::nullopt;

@@ -15,11 +15,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "bench/device/int_field.h"
 #include "bench/device/radio_group.h"
 #include "bench/events/event_fonts.h"
 #include "bench/events/event_text.h"
 #include "bench/events/send_event_frame.h"
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
 #include "platform/gbk.h"
@@ -447,7 +447,7 @@ void EventPage::SendEventFrame(const events::EventCommand& command)
 
 std::optional<long long> EventPage::Number(const QString& text)
 {
-    const device::IntField field = device::ParseIntField(text.toStdString());
+    const fields::IntegerField field = fields::ParseIntegerField(text.toStdString());
     if (!field.value) host_.ConversionError(field.error);
     return field.value;
 }

@@ -1,6 +1,6 @@
 #include "bench/events/event_text.h"
 
-#include "bench/device/int_field.h"
+#include "bench/fields/integer_field.h"
 
 namespace events {
 
@@ -24,7 +24,7 @@ EventText ConvertEventText(std::string_view gbk)
         } else if (byte == '}') {
             long long n = 0;
             if (!digits.empty()) {
-                const device::IntField field = device::ParseIntField(digits);
+                const fields::IntegerField field = fields::ParseIntegerField(digits);
                 if (!field.value) return {{}, field.error, false};
                 n = *field.value;
             }

@@ -5,4 +5,4 @@ add_library(benchevents STATIC
   ${CMAKE_CURRENT_LIST_DIR}/event_fonts.cpp
 )
 target_include_directories(benchevents PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(benchevents PUBLIC signprotocol signplatform benchdevice)
+target_link_libraries(benchevents PUBLIC signprotocol signplatform benchdevice benchfields)

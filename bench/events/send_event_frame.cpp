@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "bench/device/int_field.h"
+#include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 
 namespace events {
 
 bool SendEventFrame(shell::BenchHost& host, const EventCommand& command)
 {
-    const device::IntField id = device::ParseIntField(host.SignIdText());
+    const fields::IntegerField id = fields::ParseIntegerField(host.SignIdText());
     if (!id.value) {
         host.ConversionError(id.error);
         return false;

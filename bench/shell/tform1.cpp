@@ -36,6 +36,7 @@
 #include "bench/content/variable_page.h"
 #include "bench/device/setup_page.h"
 #include "bench/events/event_page.h"
+#include "bench/fields/integer_field.h"
 #include "bench/fonts/font_page.h"
 #include "bench/images/make_xbmp_page.h"
 #include "bench/images/send_image_page.h"
@@ -590,12 +591,13 @@ void TForm1::RadioGroupCommuClick()
 void TForm1::Label12Click()
 {
     const QString text = EditSignEdit->text();
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok) {
-        ConversionError("'" + text.toStdString() + "' is not a valid integer value");
+    // The label reads the id with blanks at both ends allowed; the message names it as typed.
+    const fields::IntegerField field = fields::ParseIntegerField(text.trimmed().toStdString());
+    if (!field.value) {
+        ConversionError(fields::NotIntegerMessage(text.toStdString()));
         return;
     }
+    const int n = *field.value;
     if (n < 9) {
         EditSignEdit->setText(QString::number(n + 1));
     } else if (text == "65278") {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bench/device/clock_frames.h"
-#include "bench/device/int_field.h"
 #include "protocol/frame_text.h"
 
 using namespace device;
@@ -160,34 +159,4 @@ TEST(BeepFrame, ModeZeroWithoutATimeSendsNothing)
 {
     EXPECT_EQ(BeepFrameText(kDefaultId, 0, "no colon"), std::nullopt);
     EXPECT_EQ(BeepFrameText(kDefaultId, 0, "x: Beep"), std::nullopt);
-}
-
-TEST(IntField, AcceptsDecimalNumbersOnly)
-{
-    struct Case {
-        const char* text;
-        std::optional<long long> value;
-    };
-    const Case cases[] = {
-        {"65278", 65278},
-        {"0", 0},
-        {"-3", -3},
-        {"+7", 7},
-        {" 12", 12},
-        {"2147483647", 2147483647LL},
-        {"", std::nullopt},
-        {"abc", std::nullopt},
-        {"12a", std::nullopt},
-        {"1 2", std::nullopt},
-        {"-", std::nullopt},
-        {"99999999999", std::nullopt},
-        {"0x10", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        const IntField field = ParseIntField(c.text);
-        EXPECT_EQ(field.value, c.value) << '"' << c.text << '"';
-        if (!c.value) {
-            EXPECT_EQ(field.error, "'" + std::string(c.text) + "' is not a valid integer value");
-        }
-    }
 }
