@@ -6,7 +6,7 @@ namespace content {
 
 std::optional<std::uint16_t> ParseSignId(std::string_view text)
 {
-    const auto value = fields::ParseIntegerField(text, fields::LeadingBlanks::Refuse).value;
+    const auto value = fields::ParseIntegerField(text, fields::LeadingBlanks::Skip).value;
     if (!value) return std::nullopt;
     return static_cast<std::uint16_t>(static_cast<std::uint32_t>(*value) & 0xFFFF);
 }

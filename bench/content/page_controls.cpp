@@ -117,7 +117,7 @@ std::optional<std::uint16_t> SignIdOf(shell::BenchHost& host)
 std::optional<std::int32_t> NumberOf(shell::BenchHost& host, const QString& text)
 {
     const std::string utf8 = text.toStdString();
-    const fields::IntegerField field = fields::ParseIntegerField(utf8, fields::LeadingBlanks::Refuse);
+    const fields::IntegerField field = fields::ParseIntegerField(utf8, fields::LeadingBlanks::Skip);
     if (!field.value) host.ConversionError(field.error);
     return field.value;
 }
