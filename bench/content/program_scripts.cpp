@@ -9,7 +9,13 @@ std::string ReadTextValue(const platform::Profile& settings, std::string_view se
 {
     std::string value = settings.ReadText(section, key, fallback);
     if (value.size() > kMaxTextChars) {
-        value.resize(kMaxTextChars);
+        // Never cut inside a UTF-8 character: a broken one would be stored back as
+        // a replacement character by the next edit.
+        std::size_t end = kMaxTextChars;
+        while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        value.resize(end);
     }
     return value;
 }

@@ -19,7 +19,7 @@ inline constexpr std::string_view kFontSection = "FONT";
 inline constexpr std::string_view kFontPanelKey = "FONT_PANEL";
 // A name key that is missing shows as this.
 inline constexpr std::string_view kMissingName = "@";
-// Text values are read back up to this many characters.
+// Text values are read back up to this many bytes, cut before a split character.
 inline constexpr std::size_t kMaxTextChars = 2047;
 
 // The per-script keys, each followed by the script's number ("PGM_NAME_12").

@@ -37,6 +37,9 @@ SendTextPage::SendTextPage(shell::BenchHost& host, QWidget* parent)
     ui_->SpeedButton4->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
 
     connect(ui_->ListBoxPgm, &QListWidget::itemClicked, this, &SendTextPage::ListBoxPgmClick);
+    // Arrow keys select without a click; the fields must show the script now selected,
+    // since every edit is stored under the selected number.
+    connect(ui_->ListBoxPgm, &QListWidget::currentRowChanged, this, &SendTextPage::ListBoxPgmClick);
     connect(ui_->SpeedButton3, &QToolButton::clicked, this, &SendTextPage::SpeedButton3Click);
     connect(ui_->SpeedButton5, &QToolButton::clicked, this, &SendTextPage::SpeedButton5Click);
     connect(ui_->SpeedButton2, &QToolButton::clicked, this, &SendTextPage::SpeedButton2Click);

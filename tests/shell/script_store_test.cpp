@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
@@ -66,6 +68,26 @@ TEST_F(ScriptStoreTest, SelectingLoadsTheScriptByNumberEvenWhenNamesRepeat)
     EXPECT_EQ(Text("Edit5"), "four");
     EXPECT_EQ(Text("ComboBox_Speed"), "slow");
     EXPECT_EQ(Key("PGM_TEXT_1"), "one");
+}
+
+TEST_F(ScriptStoreTest, SelectingWithTheKeyboardLoadsTheScriptToo)
+{
+    // An arrow key moves the selection without a mouse click; the fields must follow,
+    // or the next edit would store the old script's text under the new number.
+    Open(ThreeScripts());
+    Select(0);
+    auto* list = Find<QListWidget>("ListBoxPgm");
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list, &down);
+    ASSERT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(Text("EditPgmAlias"), "y");
+    EXPECT_EQ(Text("GroupBoxPgmEdit"), "y");
+    EXPECT_EQ(Text("Edit5"), "text1");
+    EXPECT_EQ(Text("ComboBox_Speed"), "slow");
+    EXPECT_EQ(Key("PGM_TEXT_1"), "text1");
+    Find<QLineEdit>("Edit5")->setText("edited");
+    EXPECT_EQ(Key("PGM_TEXT_1"), "edited");
+    EXPECT_EQ(Key("PGM_TEXT_0"), "text0");
 }
 
 TEST_F(ScriptStoreTest, TextAndOptionChangesAreStoredUnderTheSelectedNumber)
@@ -224,6 +246,25 @@ TEST(ScriptLists, VocabulariesFillEveryBoxOfTheirRow)
         EXPECT_EQ(combo->currentText(), c.chosen) << c.box;
     }
     EXPECT_FALSE(panel->isHidden());
+}
+
+TEST(ScriptLists, LongTextsAreCutAt2047BytesWithoutSplittingACharacter)
+{
+    testsupport::TempDir home;
+    std::string chinese;
+    for (int i = 0; i < 700; ++i) {
+        chinese += "\xE6\xB1\x89";  // three bytes each in UTF-8
+    }
+    const std::string ascii(3000, 'a');
+    testsupport::WriteTextFile(home.File("setup.cfg"),
+                               "[PROGRAM]\nCOUNT=2\nPGM_NAME_0=" + chinese + "\nPGM_TEXT_0=" + chinese +
+                                   "\nPGM_TEXT_1=" + ascii + "\n");
+    const platform::Profile settings(home.File("setup.cfg"));
+    const content::ProgramScript script = content::ReadScript(settings, 0);
+    EXPECT_EQ(script.text, chinese.substr(0, 2046)) << "682 whole characters";
+    EXPECT_EQ(script.name, chinese.substr(0, 2046));
+    EXPECT_EQ(content::ScriptNames(settings).front(), chinese.substr(0, 2046));
+    EXPECT_EQ(content::ReadScript(settings, 1).text, ascii.substr(0, 2047));
 }
 
 TEST(ScriptLists, WithoutLanguageTheNamesUseTheCnVariant)
