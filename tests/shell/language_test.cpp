@@ -48,6 +48,7 @@ TEST_F(WindowTest, LanguageSwitchesBothWaysAndIsStored)
         {"BtnFindPort", "Find"},                      {"BtnSendOtxt", "INST: Send Pgm "},
         {"suiButton1", "DALL: Delete All "},          {"suiButton15", "Insert Color"},
         {"BtnInsertRamVar", "Insert Ram Var"},        {"Label23", "Font Asian"},
+        {"TabEvent_Action3", "Action-3"},             {"TabEvent_Text", "Print Text && Link"},
     };
     for (const auto& design : designs) {
         EXPECT_EQ(shell::Caption(*Find<QWidget>(design.control)), design.english) << design.control;
