@@ -1,15 +1,6 @@
 #include "bench/content/page_controls.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
@@ -17,84 +8,12 @@
 
 namespace content {
 
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text)
-{
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-QCheckBox* NamedCheck(QWidget* parent, const char* name, const QString& caption, bool ticked)
-{
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    check->setChecked(ticked);
-    return check;
-}
-
-QGroupBox* NamedGroup(QWidget* parent, const char* name, const QString& title)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
-    return group;
-}
-
-void FillCombo(QComboBox& box, const QStringList& items, const QString& chosen)
-{
-    const QSignalBlocker blocker(&box);
-    box.clear();
-    box.addItems(items);
-    box.setCurrentIndex(box.findText(chosen, Qt::MatchExactly));
-}
-
-QComboBox* NamedCombo(QWidget* parent, const char* name, const QStringList& items, const QString& chosen)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    FillCombo(*box, items, chosen);
-    return box;
-}
-
 QStringList Items(const std::vector<std::string>& entries)
 {
     QStringList items;
     for (const std::string& entry : entries) items << QString::fromStdString(entry);
     return items;
 }
-
-RadioGroup NamedRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
-                           int chosen, int columns)
-{
-    RadioGroup group;
-    group.box = NamedGroup(parent, name, title);
-    group.buttons = new QButtonGroup(group.box);
-    auto* layout = new QGridLayout(group.box);
-    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
-    for (int i = 0; i < items.size(); ++i) {
-        auto* item = new QRadioButton(items[i], group.box);
-        item->setObjectName(QString("%1_%2").arg(name).arg(i));
-        item->setChecked(i == chosen);
-        group.buttons->addButton(item, i);
-        layout->addWidget(item, i % rows, i / rows);
-    }
-    return group;
-}
-
-int Position(const RadioGroup& group) { return group.buttons->checkedId(); }
 
 void InsertAtCaret(QLineEdit& edit, const QString& piece)
 {

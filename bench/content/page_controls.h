@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "bench/content/frame_build.h"
+#include "bench/shell/named_controls.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
 namespace shell {
 class BenchHost;
@@ -23,27 +17,10 @@ class BenchHost;
 
 namespace content {
 
-// Controls of the content pages, each named as the operator's scripts know it.
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
-QLabel* NamedLabel(QWidget* parent, const char* name, const QString& caption);
-QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text);
-QCheckBox* NamedCheck(QWidget* parent, const char* name, const QString& caption, bool ticked);
-QGroupBox* NamedGroup(QWidget* parent, const char* name, const QString& title);
-// A drop-down list filled with items, the given entry chosen (none when absent).
-QComboBox* NamedCombo(QWidget* parent, const char* name, const QStringList& items, const QString& chosen);
-void FillCombo(QComboBox& box, const QStringList& items, const QString& chosen);
+// Refills a drop-down list; the shared builder under the name the content callers use.
+using shell::FillCombo;
+// The entries of a list as a drop-down list takes them.
 QStringList Items(const std::vector<std::string>& entries);
-
-// A radio group: a group box named `name` holding radio buttons "<name>_<i>" in a
-// QButtonGroup whose ids are the positions; `chosen` -1 leaves none chosen.
-struct RadioGroup {
-    QGroupBox* box = nullptr;
-    QButtonGroup* buttons = nullptr;
-};
-RadioGroup NamedRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
-                           int chosen, int columns = 1);
-// The chosen position of a radio group, -1 when none.
-int Position(const RadioGroup& group);
 
 // Inserts a piece at the caret (a selection is not replaced), puts the caret back
 // before it and gives the edit the focus; the change runs the edit's handlers.

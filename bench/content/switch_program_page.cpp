@@ -19,11 +19,11 @@ SwitchProgramPage::SwitchProgramPage(shell::BenchHost& host, QWidget* parent) : 
 {
     setObjectName("TabSheet_Program2");
     auto* page = new QVBoxLayout(this);
-    page->addWidget(NamedLabel(this, "LabelProgramSwitch", "Select Running Program Order"));
+    page->addWidget(shell::NamedLabel(this, "LabelProgramSwitch", "Select Running Program Order"));
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
 
-    auto* single = NamedGroup(this, "GroupBoxProgramSwitch", " Program Running Select  (PRAM)");
+    auto* single = shell::NamedGroup(this, "GroupBoxProgramSwitch", " Program Running Select  (PRAM)");
     auto* singleGrid = new QGridLayout(single);
     // The slot of each button by its number; button k (suiButton3 ... suiButton11)
     // selects program k - 2.
@@ -35,39 +35,39 @@ SwitchProgramPage::SwitchProgramPage(shell::BenchHost& host, QWidget* parent) : 
         &SwitchProgramPage::suiButton11Click};
     for (int k = 1; k <= 9; ++k) {
         const QByteArray name = "suiButton" + QByteArray::number(k + 2);
-        auto* button = NamedButton(single, name.constData(), QString("PRAM: Program %1").arg(k));
+        auto* button = shell::NamedButton(single, name.constData(), QString("PRAM: Program %1").arg(k));
         singleGrid->addWidget(button, (k - 1) / 3, (k - 1) % 3);
         connect(button, &QPushButton::clicked, this, handlers[k - 1]);
     }
-    auto* all = NamedButton(single, "suiButton12", "PRAM: Program 1-9");
+    auto* all = shell::NamedButton(single, "suiButton12", "PRAM: Program 1-9");
     singleGrid->addWidget(all, 3, 0, 1, 3);
     connect(all, &QPushButton::clicked, this, &SwitchProgramPage::suiButton12Click);
     columns->addWidget(single, 1);
 
     auto* right = new QVBoxLayout;
     columns->addLayout(right, 1);
-    auto* multi = NamedGroup(this, "GroupBox3", "Program Multi Select (PRAM)");
+    auto* multi = shell::NamedGroup(this, "GroupBox3", "Program Multi Select (PRAM)");
     auto* multiGrid = new QGridLayout(multi);
-    CBProgramStart = NamedCombo(multi, "CBProgramStart", Items(ProgramNumberEntries()), "1");
-    CBProgramEnd = NamedCombo(multi, "CBProgramEnd", Items(ProgramNumberEntries()), "1");
-    auto* range = NamedButton(multi, "BtnSendMultiProgram", "PRAM: Select Ranger");
-    multiGrid->addWidget(NamedLabel(multi, "Label16", "Start: "), 0, 0);
+    CBProgramStart = shell::NamedCombo(multi, "CBProgramStart", Items(ProgramNumberEntries()), "1");
+    CBProgramEnd = shell::NamedCombo(multi, "CBProgramEnd", Items(ProgramNumberEntries()), "1");
+    auto* range = shell::NamedButton(multi, "BtnSendMultiProgram", "PRAM: Select Ranger");
+    multiGrid->addWidget(shell::NamedLabel(multi, "Label16", "Start: "), 0, 0);
     multiGrid->addWidget(CBProgramStart, 0, 1);
-    multiGrid->addWidget(NamedLabel(multi, "Label17", "End:"), 0, 2);
+    multiGrid->addWidget(shell::NamedLabel(multi, "Label17", "End:"), 0, 2);
     multiGrid->addWidget(CBProgramEnd, 0, 3);
     multiGrid->addWidget(range, 1, 0, 1, 4);
     connect(range, &QPushButton::clicked, this, &SwitchProgramPage::BtnSendMultiProgramClick);
     right->addWidget(multi);
 
     auto* options = new QGridLayout;
-    CBPgmLoops1 = NamedCombo(this, "CBPgmLoops1", Items(TimesEntries()), "0");
-    CBPgmSeconds1 = NamedCombo(this, "CBPgmSeconds1", Items(ShortSecondEntries()), "0 S");
-    options->addWidget(NamedLabel(this, "LabelPgmTimes", "Times"), 0, 0);
+    CBPgmLoops1 = shell::NamedCombo(this, "CBPgmLoops1", Items(TimesEntries()), "0");
+    CBPgmSeconds1 = shell::NamedCombo(this, "CBPgmSeconds1", Items(ShortSecondEntries()), "0 S");
+    options->addWidget(shell::NamedLabel(this, "LabelPgmTimes", "Times"), 0, 0);
     options->addWidget(CBPgmLoops1, 0, 1);
-    options->addWidget(NamedLabel(this, "LabelPgmSeconds", "Seconds"), 0, 2);
+    options->addWidget(shell::NamedLabel(this, "LabelPgmSeconds", "Seconds"), 0, 2);
     options->addWidget(CBPgmSeconds1, 0, 3);
     right->addLayout(options);
-    auto* quit = NamedButton(this, "BtnSendProgramSwitch", "PRAM: Quit Selected");
+    auto* quit = shell::NamedButton(this, "BtnSendProgramSwitch", "PRAM: Quit Selected");
     connect(quit, &QPushButton::clicked, this, &SwitchProgramPage::BtnSendProgramSwitchClick);
     right->addWidget(quit);
     right->addStretch(1);

@@ -14,6 +14,7 @@
 
 #include "bench/content/coded_text.h"
 #include "bench/content/markup.h"
+#include "bench/content/page_controls.h"
 #include "bench/content/reply_fields.h"
 #include "bench/content/variable_frames.h"
 #include "bench/shell/bench_host.h"
@@ -45,63 +46,65 @@ VariablePage::VariablePage(shell::BenchHost& host, QWidget* parent) : QWidget(pa
     page->addLayout(left, 1);
     page->addLayout(right, 1);
 
-    RGVariableType =
-        NamedRadioGroup(this, "RGVariableType", "String Variable Type : ",
-                        {"VRAM: Ram Variable ( < 16 Bytes)", "VROM: Rom (Flash) Variable ( < 32 Bytes)"}, 0);
+    RGVariableType = shell::NamedRadioGroup(
+        this, "RGVariableType", "String Variable Type : ",
+        {"VRAM: Ram Variable ( < 16 Bytes)", "VROM: Rom (Flash) Variable ( < 32 Bytes)"}, 0);
     left->addWidget(RGVariableType.box);
     auto* fields = new QGridLayout;
-    CBVarID = NamedCombo(this, "CBVarID", {}, {});
-    EditVarString = NamedEdit(this, "EditVarString", "Hello");
-    EditHexString = NamedEdit(this, "EditHexString", "");
+    CBVarID = shell::NamedCombo(this, "CBVarID", {}, {});
+    EditVarString = shell::NamedEdit(this, "EditVarString", "Hello");
+    EditHexString = shell::NamedEdit(this, "EditHexString", "");
     EditHexString->setReadOnly(true);
     EditHexString->setVisible(false);
-    auto* send = NamedButton(this, "BtnCreateRom", "Send Variable");
-    fields->addWidget(NamedLabel(this, "LabelVarName", "Variable Name: "), 0, 0);
+    auto* send = shell::NamedButton(this, "BtnCreateRom", "Send Variable");
+    fields->addWidget(shell::NamedLabel(this, "LabelVarName", "Variable Name: "), 0, 0);
     fields->addWidget(CBVarID, 0, 1);
-    fields->addWidget(NamedLabel(this, "LabelVarString", "Variable String : "), 1, 0);
+    fields->addWidget(shell::NamedLabel(this, "LabelVarString", "Variable String : "), 1, 0);
     fields->addWidget(EditVarString, 1, 1);
     fields->addWidget(EditHexString, 2, 1);
     fields->addWidget(send, 3, 1);
     left->addLayout(fields);
 
-    auto* inserts = NamedGroup(this, "GroupBoxInsertVar", "Insert Bitmap Text  ");
+    auto* inserts = shell::NamedGroup(this, "GroupBoxInsertVar", "Insert Bitmap Text  ");
     auto* insertsRow = new QHBoxLayout(inserts);
-    CBFontTableNum = NamedCombo(inserts, "CBFontTableNum", Numbered(" No.", 128), " No.0");
-    auto* insertBitmap = NamedButton(inserts, "BtnInsertCharIndex", "Insert Char-Bitmap");
+    CBFontTableNum = shell::NamedCombo(inserts, "CBFontTableNum", Numbered(" No.", 128), " No.0");
+    auto* insertBitmap = shell::NamedButton(inserts, "BtnInsertCharIndex", "Insert Char-Bitmap");
     insertsRow->addWidget(CBFontTableNum);
     insertsRow->addWidget(insertBitmap);
     left->addWidget(inserts);
-    auto* colours = NamedGroup(this, "GroupBox6", "Insert Color");
+    auto* colours = shell::NamedGroup(this, "GroupBox6", "Insert Color");
     auto* coloursRow = new QHBoxLayout(colours);
-    ComboBox_Color1 = NamedCombo(colours, "ComboBox_Color1", {}, {});
-    auto* insertColour = NamedButton(colours, "suiButtonInsertColor", "Insert Color");
+    ComboBox_Color1 = shell::NamedCombo(colours, "ComboBox_Color1", {}, {});
+    auto* insertColour = shell::NamedButton(colours, "suiButtonInsertColor", "Insert Color");
     coloursRow->addWidget(ComboBox_Color1);
     coloursRow->addWidget(insertColour);
     left->addWidget(colours);
     left->addStretch(1);
 
-    auto* read = NamedButton(this, "suiButton20", "Read Variable [MRED]");
-    RGMredMode = NamedRadioGroup(this, "RGMredMode", "Option:", Items(MredModeEntries()), 0, 5);
+    auto* read = shell::NamedButton(this, "suiButton20", "Read Variable [MRED]");
+    RGMredMode = shell::NamedRadioGroup(this, "RGMredMode", "Option:", Items(MredModeEntries()), 0, 5);
     right->addWidget(RGMredMode.box);
     auto* memory = new QGridLayout;
-    Edit10 = NamedEdit(this, "Edit10", "A000");
-    Edit11 = NamedEdit(this, "Edit11", "20");
-    Edit9 = NamedEdit(this, "Edit9", "");
+    Edit10 = shell::NamedEdit(this, "Edit10", "A000");
+    Edit11 = shell::NamedEdit(this, "Edit11", "20");
+    Edit9 = shell::NamedEdit(this, "Edit9", "");
     auto* fill = new QToolButton(this);
     fill->setObjectName("SpeedButton7");
     fill->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
     fill->setToolTip("Fill 0xff * 8 bytes");
-    memory->addWidget(NamedLabel(this, "LabelFlashAddress", "Flash Address"), 0, 0);
+    memory->addWidget(shell::NamedLabel(this, "LabelFlashAddress", "Flash Address"), 0, 0);
     memory->addWidget(Edit10, 0, 1);
     memory->addWidget(fill, 0, 2);
-    memory->addWidget(NamedLabel(this, "LabelMredBytes", "Bytes"), 1, 0);
+    memory->addWidget(shell::NamedLabel(this, "LabelMredBytes", "Bytes"), 1, 0);
     memory->addWidget(Edit11, 1, 1);
     memory->addWidget(read, 2, 0, 1, 3);
     memory->addWidget(Edit9, 3, 0, 1, 3);
     right->addLayout(memory);
     auto* presets = new QHBoxLayout;
-    RGForecourt = NamedRadioGroup(this, "RGForecourt", "Oil 6 programs", Numbered("Program 0", 7).mid(1), -1);
-    RGOilWindows = NamedRadioGroup(this, "RGOilWindows", "Windows", Numbered("Windows ", 7).mid(1), -1);
+    RGForecourt =
+        shell::NamedRadioGroup(this, "RGForecourt", "Oil 6 programs", Numbered("Program 0", 7).mid(1), -1);
+    RGOilWindows =
+        shell::NamedRadioGroup(this, "RGOilWindows", "Windows", Numbered("Windows ", 7).mid(1), -1);
     presets->addWidget(RGForecourt.box);
     presets->addWidget(RGOilWindows.box);
     right->addLayout(presets);
@@ -120,7 +123,7 @@ VariablePage::VariablePage(shell::BenchHost& host, QWidget* parent) : QWidget(pa
     connect(fill, &QToolButton::clicked, this, &VariablePage::SpeedButton7Click);
 }
 
-bool VariablePage::FlashListShown() const { return Position(RGVariableType) == 1; }
+bool VariablePage::FlashListShown() const { return shell::Position(RGVariableType) == 1; }
 
 void VariablePage::LoadVarIdList()
 {
@@ -188,7 +191,7 @@ void VariablePage::CBVarIDChange()
 void VariablePage::RGForecourtClick()
 {
     Edit10->setText(QString::fromStdString(
-        protocol::HexText32(PresetAddress(Position(RGForecourt), Position(RGOilWindows)))));
+        protocol::HexText32(PresetAddress(shell::Position(RGForecourt), shell::Position(RGOilWindows)))));
 }
 
 void VariablePage::BtnInsertCharIndexClick()
@@ -211,7 +214,7 @@ void VariablePage::suiButton20Click()
     if (!count) return;
     MredOptions o;
     o.signId = *signId;
-    o.memory = MredMemoryByte(Position(RGMredMode), CBVarID->currentIndex());
+    o.memory = MredMemoryByte(shell::Position(RGMredMode), CBVarID->currentIndex());
     o.address = protocol::HexTextToInt(Edit10->text().toStdString());
     o.count = *count;
     const int result = ShowAndExchange(host_, BuildMredFrame(o), kVariableLayout);
@@ -221,7 +224,8 @@ void VariablePage::suiButton20Click()
 
 void VariablePage::SpeedButton7Click()
 {
-    if (Position(RGForecourt) < 0 || Position(RGOilWindows) < 0 || Edit10->text().size() < kMinAddressChars)
+    if (shell::Position(RGForecourt) < 0 || shell::Position(RGOilWindows) < 0 ||
+        Edit10->text().size() < kMinAddressChars)
         return;
     if (!host_.Confirm("Sure to fill 0xff * 8 bytes at address: " + Edit10->text().toStdString())) return;
     const auto signId = SignIdOf(host_);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
-#include "bench/content/page_controls.h"
+#include "bench/shell/named_controls.h"
 
 class QComboBox;
 class QLineEdit;
@@ -36,16 +39,16 @@ private:
     std::optional<std::vector<std::uint8_t>> VariableBytes();
 
     shell::BenchHost& host_;
-    content::RadioGroup RGVariableType;
+    shell::RadioGroup RGVariableType;
     QComboBox* CBVarID = nullptr;
     QLineEdit* EditVarString = nullptr;
     QLineEdit* EditHexString = nullptr;
     QComboBox* CBFontTableNum = nullptr;
     QComboBox* ComboBox_Color1 = nullptr;
-    content::RadioGroup RGMredMode;
+    shell::RadioGroup RGMredMode;
     QLineEdit* Edit10 = nullptr;
     QLineEdit* Edit11 = nullptr;
     QLineEdit* Edit9 = nullptr;
-    content::RadioGroup RGForecourt;
-    content::RadioGroup RGOilWindows;
+    shell::RadioGroup RGForecourt;
+    shell::RadioGroup RGOilWindows;
 };

@@ -2,7 +2,5 @@
 set_property(GLOBAL APPEND PROPERTY SIGNBENCH_PAGE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/setup_page.h
   ${CMAKE_CURRENT_LIST_DIR}/setup_page.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/radio_group.h
-  ${CMAKE_CURRENT_LIST_DIR}/radio_group.cpp
 )
 set_property(GLOBAL APPEND PROPERTY SIGNBENCH_PAGE_LIBRARIES benchdevice)

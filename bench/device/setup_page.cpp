@@ -16,34 +16,17 @@
 
 #include "bench/device/device_frames.h"
 #include "bench/device/device_replies.h"
-#include "bench/device/radio_group.h"
 #include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
+#include "bench/shell/named_controls.h"
 #include "platform/gbk.h"
 
 namespace {
 
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QGroupBox* Group(QWidget* parent, const char* name, const QString& caption)
-{
-    return Named(new QGroupBox(caption, parent), name);
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    return Named(new QPushButton(caption, parent), name);
-}
-
 QSpinBox* Spin(QWidget* parent, const char* name, int maximum)
 {
-    auto* spin = Named(new QSpinBox(parent), name);
+    auto* spin = shell::Named(new QSpinBox(parent), name);
     spin->setRange(0, maximum);
     spin->setSingleStep(1);
     spin->setValue(2);
@@ -69,13 +52,13 @@ void SetupPage::BuildControls()
     columns->addLayout(right, 1);
 
     // Clock and countdown.
-    auto* time = Button(this, "BtnSendTime", "Send Time");
+    auto* time = shell::NamedButton(this, "BtnSendTime", "Send Time");
     left->addWidget(time);
-    auto* countdown = Group(this, "GroupBoxCountTimer", " Countdown Timer ");
+    auto* countdown = shell::NamedGroup(this, "GroupBoxCountTimer", " Countdown Timer ");
     auto* countGrid = new QGridLayout(countdown);
-    countGrid->addWidget(Named(new QLabel("Hour", countdown), "LabelHour"), 0, 0);
-    countGrid->addWidget(Named(new QLabel("Minute", countdown), "LabelMin"), 0, 1);
-    countGrid->addWidget(Named(new QLabel("Second", countdown), "LabelSecond"), 0, 2);
+    countGrid->addWidget(shell::Named(new QLabel("Hour", countdown), "LabelHour"), 0, 0);
+    countGrid->addWidget(shell::Named(new QLabel("Minute", countdown), "LabelMin"), 0, 1);
+    countGrid->addWidget(shell::Named(new QLabel("Second", countdown), "LabelSecond"), 0, 2);
     SuiSpinHour = Spin(countdown, "SuiSpinHour", 99);
     SuiSpinMinute = Spin(countdown, "SuiSpinMinute", 59);
     SuiSpinSecond = Spin(countdown, "SuiSpinSecond", 59);
@@ -93,108 +76,112 @@ void SetupPage::BuildControls()
                                   {"BitBtn4", QStyle::SP_MediaPause, "Pause"},
                                   {"BitBtn5", QStyle::SP_MediaStop, "Stop"}};
     for (const Glyph& g : glyphButtons) {
-        auto* button = Button(countdown, g.name, QString());
+        auto* button = shell::NamedButton(countdown, g.name, QString());
         button->setIcon(style()->standardIcon(g.icon));
         button->setToolTip(g.hint);
         glyphs->addWidget(button);
     }
     countGrid->addLayout(glyphs, 2, 0, 1, 3);
-    auto* sendTimer = Button(countdown, "suiButtonSendTimer", "Send Value");
+    auto* sendTimer = shell::NamedButton(countdown, "suiButtonSendTimer", "Send Value");
     countGrid->addWidget(sendTimer, 3, 0, 1, 3);
     left->addWidget(countdown);
 
     // Brightness.
-    auto* bright = Group(this, "GroupBoxBright", " Brightness ");
+    auto* bright = shell::NamedGroup(this, "GroupBoxBright", " Brightness ");
     auto* brightGrid = new QGridLayout(bright);
-    RBBrightManual = Named(new QRadioButton("Manual", bright), "RBBrightManual");
-    RBBrightAuto = Named(new QRadioButton("Auto", bright), "RBBrightAuto");
+    RBBrightManual = shell::Named(new QRadioButton("Manual", bright), "RBBrightManual");
+    RBBrightAuto = shell::Named(new QRadioButton("Auto", bright), "RBBrightAuto");
     RBBrightAuto->setChecked(true);
-    CBBrightManual = Named(new QComboBox(bright), "CBBrightManual");
+    CBBrightManual = shell::Named(new QComboBox(bright), "CBBrightManual");
     CBBrightManual->addItems({"00:BRI 12%", "01:BRI 25%", "02:BRI 38%", "03:BRI 50%", "04:BRI 63%",
                               "05:BRI 75%", "06:BRI 88%", "07:BRI 100%"});
     CBBrightManual->setCurrentIndex(0);
     brightGrid->addWidget(RBBrightManual, 0, 0);
     brightGrid->addWidget(CBBrightManual, 0, 1);
     brightGrid->addWidget(RBBrightAuto, 1, 0);
-    auto* sendBright = Button(bright, "BtnSendPowerBrightToSign", "Send");
+    auto* sendBright = shell::NamedButton(bright, "BtnSendPowerBrightToSign", "Send");
     brightGrid->addWidget(sendBright, 1, 1);
     left->addWidget(bright);
     left->addStretch(1);
 
     // The sign's serial speed and reply delay.
     auto* baudRow = new QHBoxLayout;
-    RGBoardCom1 = device::MakeRadioGroup(this, "RGBoardCom1", "Board Com1",
-                                         {"9600", "19200", "38400", "57600", "115200"}, 3);
-    RGBoardCom2 = device::MakeRadioGroup(this, "RGBoardCom2", "Return Delay ms",
-                                         {"0: Default Slow", "1", "5", "10", "20", "50", "100", "200"}, 0, 2);
+    RGBoardCom1 = shell::NamedRadioGroup(this, "RGBoardCom1", "Board Com1",
+                                         {"9600", "19200", "38400", "57600", "115200"}, 3)
+                      .box;
+    RGBoardCom2 = shell::NamedRadioGroup(this, "RGBoardCom2", "Return Delay ms",
+                                         {"0: Default Slow", "1", "5", "10", "20", "50", "100", "200"}, 0, 2)
+                      .box;
     baudRow->addWidget(RGBoardCom1);
     baudRow->addWidget(RGBoardCom2);
     middle->addLayout(baudRow);
-    auto* baud = Button(this, "BtnBaud", "Set Baud");
+    auto* baud = shell::NamedButton(this, "BtnBaud", "Set Baud");
     middle->addWidget(baud);
 
-    auto* power = Group(this, "GroupBoxPowerOnOff", "Power Manual");
+    auto* power = shell::NamedGroup(this, "GroupBoxPowerOnOff", "Power Manual");
     auto* powerRow = new QHBoxLayout(power);
-    auto* powerOn = Button(power, "suiBtnPowerOn", "Power On");
-    auto* powerOff = Button(power, "suiBtnPowerOff", "Power Off");
-    auto* getPower = Button(power, "suiButtonGetPwr", "Get");
-    CheckBox9 = Named(new QCheckBox("Power On?", power), "CheckBox9");
+    auto* powerOn = shell::NamedButton(power, "suiBtnPowerOn", "Power On");
+    auto* powerOff = shell::NamedButton(power, "suiBtnPowerOff", "Power Off");
+    auto* getPower = shell::NamedButton(power, "suiButtonGetPwr", "Get");
+    CheckBox9 = shell::Named(new QCheckBox("Power On?", power), "CheckBox9");
     powerRow->addWidget(powerOn);
     powerRow->addWidget(powerOff);
     powerRow->addWidget(getPower);
     powerRow->addWidget(CheckBox9);
     middle->addWidget(power);
 
-    auto* showId = Group(this, "GroupBoxShowId", "Show ID");
+    auto* showId = shell::NamedGroup(this, "GroupBoxShowId", "Show ID");
     auto* showIdRow = new QHBoxLayout(showId);
-    auto* showIdOn = Button(showId, "suiButton18", "STID: Show ID");
-    auto* showIdOff = Button(showId, "suiButton19", "STID: Exit");
+    auto* showIdOn = shell::NamedButton(showId, "suiButton18", "STID: Show ID");
+    auto* showIdOff = shell::NamedButton(showId, "suiButton19", "STID: Exit");
     showIdRow->addWidget(showIdOn);
     showIdRow->addWidget(showIdOff);
     middle->addWidget(showId);
 
-    auto* update = Group(this, "GroupBoxUpdate", "Update Firmware");
+    auto* update = shell::NamedGroup(this, "GroupBoxUpdate", "Update Firmware");
     auto* updateRow = new QHBoxLayout(update);
-    auto* updt = Button(update, "suiButton2", "UPDT");
-    auto* updtExit = Button(update, "suiButton13", "Exit Updt  (A,2)");
+    auto* updt = shell::NamedButton(update, "suiButton2", "UPDT");
+    auto* updtExit = shell::NamedButton(update, "suiButton13", "Exit Updt  (A,2)");
     updateRow->addWidget(updt);
     updateRow->addWidget(updtExit);
     middle->addWidget(update);
     middle->addStretch(1);
 
-    auto* version = Group(this, "GroupBoxVersion", "Version");
+    auto* version = shell::NamedGroup(this, "GroupBoxVersion", "Version");
     auto* versionRow = new QHBoxLayout(version);
-    auto* qver = Button(version, "BtnQver", "Version");
-    Edit4 = Named(new QLineEdit(version), "Edit4");
+    auto* qver = shell::NamedButton(version, "BtnQver", "Version");
+    Edit4 = shell::Named(new QLineEdit(version), "Edit4");
     versionRow->addWidget(qver);
     versionRow->addWidget(Edit4, 1);
     right->addWidget(version);
 
-    auto* adc = Group(this, "GroupBoxAdc", "ADC670 (Firmware 4.82)");
+    auto* adc = shell::NamedGroup(this, "GroupBoxAdc", "ADC670 (Firmware 4.82)");
     auto* adcGrid = new QGridLayout(adc);
-    auto* getAdc = Button(adc, "BtnGetAdc", "Get ADC");
-    EditADC = Named(new QLineEdit(adc), "EditADC");
+    auto* getAdc = shell::NamedButton(adc, "BtnGetAdc", "Get ADC");
+    EditADC = shell::Named(new QLineEdit(adc), "EditADC");
     adcGrid->addWidget(getAdc, 0, 0);
     adcGrid->addWidget(EditADC, 0, 1);
     QStringList keys;
     for (int k = 1; k <= 15; ++k) keys << QString("KEY%1").arg(k);
-    RadioGroup2 = device::MakeRadioGroup(adc, "RadioGroup2", " KEY Press ", keys, -1, 3);
+    RadioGroup2 = shell::NamedRadioGroup(adc, "RadioGroup2", " KEY Press ", keys, -1, 3).box;
     adcGrid->addWidget(RadioGroup2, 1, 0, 1, 2);
-    CBResistorKeyMode = Named(new QCheckBox("New Resistor Keypad 520-4", adc), "CBResistorKeyMode");
+    CBResistorKeyMode = shell::Named(new QCheckBox("New Resistor Keypad 520-4", adc), "CBResistorKeyMode");
     CBResistorKeyMode->setChecked(true);
     adcGrid->addWidget(CBResistorKeyMode, 2, 0, 1, 2);
     right->addWidget(adc);
 
-    auto* beep = Group(this, "GroupBoxBeep", "Beeper");
+    auto* beep = shell::NamedGroup(this, "GroupBoxBeep", "Beeper");
     auto* beepGrid = new QGridLayout(beep);
-    RGBeepMode = device::MakeRadioGroup(
-        beep, "RGBeepMode", "Beep Mode",
-        {"0: Beep 1-255ms", "1: Beep turn on", "2: Beep turn off", "3 or other: Return Beep Status"}, 0);
-    CBBeepMs = Named(new QComboBox(beep), "CBBeepMs");
+    RGBeepMode =
+        shell::NamedRadioGroup(
+            beep, "RGBeepMode", "Beep Mode",
+            {"0: Beep 1-255ms", "1: Beep turn on", "2: Beep turn off", "3 or other: Return Beep Status"}, 0)
+            .box;
+    CBBeepMs = shell::Named(new QComboBox(beep), "CBBeepMs");
     CBBeepMs->addItems({"10: Beep 10ms", "20: Beep 20ms", "40: Beep 40ms", "100:Beep 100ms", "200:Beep 200ms",
                         "250:Beep 250ms"});
     CBBeepMs->setCurrentIndex(2);
-    auto* beepButton = Button(beep, "suiButtonBeep", "BEEP");
+    auto* beepButton = shell::NamedButton(beep, "suiButtonBeep", "BEEP");
     beepGrid->addWidget(RGBeepMode, 0, 0, 2, 1);
     beepGrid->addWidget(CBBeepMs, 0, 1);
     beepGrid->addWidget(beepButton, 1, 1);

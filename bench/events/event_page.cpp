@@ -15,39 +15,27 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "bench/device/radio_group.h"
 #include "bench/events/event_fonts.h"
 #include "bench/events/event_text.h"
 #include "bench/events/send_event_frame.h"
 #include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
+#include "bench/shell/named_controls.h"
 #include "platform/gbk.h"
 
 namespace {
 
-template <typename T>
-T* Named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    return Named(new QPushButton(caption, parent), name);
-}
-
 QLineEdit* Edit(QWidget* parent, const char* name, const QString& text)
 {
-    auto* edit = Named(new QLineEdit(text, parent), name);
+    auto* edit = shell::NamedEdit(parent, name, text);
     edit->setMaximumWidth(80);
     return edit;
 }
 
 QComboBox* Box(QWidget* parent, const char* name)
 {
-    auto* box = Named(new QComboBox(parent), name);
+    auto* box = shell::Named(new QComboBox(parent), name);
     box->setMinimumContentsLength(10);
     return box;
 }
@@ -115,36 +103,37 @@ void EventPage::BuildControls()
 
     auto* top = new QHBoxLayout;
     auto* status = new QVBoxLayout;
-    auto* enter = Button(this, "BtnEnterEven", "01: Initial Event Status");
-    auto* exit = Button(this, "BtnExitEvent", "00: Exit Event Status");
+    auto* enter = shell::NamedButton(this, "BtnEnterEven", "01: Initial Event Status");
+    auto* exit = shell::NamedButton(this, "BtnExitEvent", "00: Exit Event Status");
     status->addWidget(enter);
     status->addWidget(exit);
     top->addLayout(status);
-    RadioSendToWindow = device::MakeRadioGroup(this, "RadioSendToWindow", "Event Mode",
-                                               {"A:Window Mode", "B:RAM Directory"}, 0);
+    RadioSendToWindow = shell::NamedRadioGroup(this, "RadioSendToWindow", "Event Mode",
+                                               {"A:Window Mode", "B:RAM Directory"}, 0)
+                            .box;
     top->addWidget(RadioSendToWindow);
 
-    auto* windows = Named(new QGroupBox("Windows", this), "GroupBoxWindows");
+    auto* windows = shell::Named(new QGroupBox("Windows", this), "GroupBoxWindows");
     auto* windowGrid = new QGridLayout(windows);
     for (int i = 0; i < 7; ++i) {
         windowChecks_[static_cast<std::size_t>(i)] =
-            Named(new QCheckBox(QString("Window %1").arg(i + 1, 2, 10, QChar('0')), windows),
-                  QString("CheckBox%1").arg(i + 2));
+            shell::Named(new QCheckBox(QString("Window %1").arg(i + 1, 2, 10, QChar('0')), windows),
+                         QString("CheckBox%1").arg(i + 2));
         windowChecks_[static_cast<std::size_t>(i)]->setChecked(true);
         windowGrid->addWidget(windowChecks_[static_cast<std::size_t>(i)], i / 4, i % 4);
     }
-    auto* start = Button(windows, "BtnStartEvent", "07: Start Windows");
-    auto* clearBuffers = Button(windows, "BtnClearBackWnd", "08: Clear Buffers");
+    auto* start = shell::NamedButton(windows, "BtnStartEvent", "07: Start Windows");
+    auto* clearBuffers = shell::NamedButton(windows, "BtnClearBackWnd", "08: Clear Buffers");
     windowGrid->addWidget(start, 2, 0, 1, 2);
     windowGrid->addWidget(clearBuffers, 2, 2, 1, 2);
     top->addWidget(windows, 1);
-    Image6 = Named(new QLabel(this), "Image6");
+    Image6 = shell::Named(new QLabel(this), "Image6");
     Image6->setFrameShape(QFrame::Box);
     Image6->setMinimumSize(64, 32);
     top->addWidget(Image6);
     layout->addLayout(top);
 
-    eventPages_ = Named(new QTabWidget(this), "PageControlEvent");
+    eventPages_ = shell::Named(new QTabWidget(this), "PageControlEvent");
     auto* textPage = BuildTextPage();
     eventPages_->addTab(textPage, "Print Text && Link");
     TabEvent_Cls = BuildClearPage();
@@ -163,20 +152,20 @@ void EventPage::BuildControls()
     connect(exit, &QPushButton::clicked, this, &EventPage::BtnExitEventClick);
     connect(start, &QPushButton::clicked, this, &EventPage::BtnStartEventClick);
     connect(clearBuffers, &QPushButton::clicked, this, &EventPage::BtnClearBackWndClick);
-    connect(device::ButtonsOf(*RadioSendToWindow), &QButtonGroup::idClicked, this,
+    connect(shell::ButtonsOf(*RadioSendToWindow), &QButtonGroup::idClicked, this,
             &EventPage::RadioSendToWindowClick);
-    connect(device::ButtonsOf(*RadioGroup1), &QButtonGroup::idClicked, this,
+    connect(shell::ButtonsOf(*RadioGroup1), &QButtonGroup::idClicked, this,
             &EventPage::RadioSendToWindowClick);
 }
 
 QWidget* EventPage::BuildTextPage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Text");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Text");
     auto* columns = new QHBoxLayout(page);
 
     // Left: the windows and where the text goes.
     auto* left = new QVBoxLayout;
-    PanelEventWnd = Named(new QFrame(page), "PanelEventWnd");
+    PanelEventWnd = shell::Named(new QFrame(page), "PanelEventWnd");
     auto* panelLayout = new QVBoxLayout(PanelEventWnd);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     auto* windowRow = new QHBoxLayout;
@@ -189,7 +178,7 @@ QWidget* EventPage::BuildTextPage()
     windowRow->addWidget(ComboWndID);
     windowRow->addStretch(1);
     panelLayout->addLayout(windowRow);
-    StringGridWindows = Named(new QTableWidget(8, 6, PanelEventWnd), "StringGridWindows");
+    StringGridWindows = shell::Named(new QTableWidget(8, 6, PanelEventWnd), "StringGridWindows");
     StringGridWindows->horizontalHeader()->hide();
     StringGridWindows->verticalHeader()->hide();
     StringGridWindows->verticalHeader()->setDefaultSectionSize(20);
@@ -198,26 +187,28 @@ QWidget* EventPage::BuildTextPage()
     panelLayout->addWidget(StringGridWindows);
     left->addWidget(PanelEventWnd);
 
-    auto* operation = Named(new QGroupBox("Operation Windows", page), "GroupBoxOperationWindows");
+    auto* operation = shell::Named(new QGroupBox("Operation Windows", page), "GroupBoxOperationWindows");
     auto* operationGrid = new QGridLayout(operation);
     const AreaEdits txt = AddAreaEdits(operation, operationGrid, "txt", {nullptr, nullptr, nullptr, nullptr});
     EditXtxt = txt.x;
     EditWtxt = txt.width;
     EditYtxt = txt.y;
     EditHtxt = txt.height;
-    RadioMemoPosiText = device::MakeRadioGroup(operation, "RadioMemoPosiText", "Selected Memory ",
-                                               {"A: Display Memory", "B: Backup Memory"}, 0);
+    RadioMemoPosiText = shell::NamedRadioGroup(operation, "RadioMemoPosiText", "Selected Memory ",
+                                               {"A: Display Memory", "B: Backup Memory"}, 0)
+                            .box;
     operationGrid->addWidget(RadioMemoPosiText, 0, 4, 2, 1);
     left->addWidget(operation);
-    RadioMemoPosi1 = device::MakeRadioGroup(page, "RadioMemoPosi1", "Selected Memory ",
-                                            {"A: Display Memory", "B: Backup Memory"}, 0);
+    RadioMemoPosi1 = shell::NamedRadioGroup(page, "RadioMemoPosi1", "Selected Memory ",
+                                            {"A: Display Memory", "B: Backup Memory"}, 0)
+                         .box;
     left->addWidget(RadioMemoPosi1);
     left->addStretch(1);
     columns->addLayout(left, 3);
 
     // Middle: the options of the window's text.
     auto* middle = new QVBoxLayout;
-    auto* options = Named(new QGroupBox("Program Setup:", page), "GroupPgmSetupEvent");
+    auto* options = shell::Named(new QGroupBox("Program Setup:", page), "GroupPgmSetupEvent");
     auto* optionGrid = new QGridLayout(options);
     ComboBox_Action_EventText = Box(options, "ComboBox_Action_EventText");
     ComboBox_SpeedEvent = Box(options, "ComboBox_SpeedEvent");
@@ -228,7 +219,7 @@ QWidget* EventPage::BuildTextPage()
     ComboBox_ColorEvent = Box(options, "ComboBox_ColorEvent");
     ComboBox_FontEngEvent = Box(options, "ComboBox_FontEngEvent");
     ComboBox_FontChnEvent = Box(options, "ComboBox_FontChnEvent");
-    Label42 = Named(new QCheckBox("Font Asian", options), "Label42");
+    Label42 = shell::Named(new QCheckBox("Font Asian", options), "Label42");
     Label42->setChecked(true);
     Row(optionGrid, 0, 0, Label(options, "Action:"), ComboBox_Action_EventText);
     Row(optionGrid, 1, 0, Label(options, "Speed:"), ComboBox_SpeedEvent);
@@ -246,28 +237,29 @@ QWidget* EventPage::BuildTextPage()
     auto* right = new QVBoxLayout;
     auto* placing = new QHBoxLayout;
     RadioGroup1 =
-        device::MakeRadioGroup(page, "RadioGroup1", "Send  to ", {"Display Memory", "Back Memory"}, 0);
+        shell::NamedRadioGroup(page, "RadioGroup1", "Send  to ", {"Display Memory", "Back Memory"}, 0).box;
     placing->addWidget(RadioGroup1);
-    GroupBoxSen = Named(new QGroupBox("Text Layout", page), "GroupBoxSen");
+    GroupBoxSen = shell::Named(new QGroupBox("Text Layout", page), "GroupBoxSen");
     auto* senLayout = new QVBoxLayout(GroupBoxSen);
-    CheckMultiLines = Named(new QCheckBox("Auto Wrap / Multi Lines", GroupBoxSen), "CheckMultiLines");
+    CheckMultiLines = shell::Named(new QCheckBox("Auto Wrap / Multi Lines", GroupBoxSen), "CheckMultiLines");
     senLayout->addWidget(CheckMultiLines);
     RadioAlign =
-        device::MakeRadioGroup(GroupBoxSen, "RadioAlign", "Align in Mem B", {"Center", "Left", "Right"}, 0);
+        shell::NamedRadioGroup(GroupBoxSen, "RadioAlign", "Align in Mem B", {"Center", "Left", "Right"}, 0)
+            .box;
     senLayout->addWidget(RadioAlign);
     placing->addWidget(GroupBoxSen);
     right->addLayout(placing);
 
-    textPages_ = Named(new QTabWidget(page), "PageControlEventText");
-    auto* textTab = Named(new QWidget(textPages_), "TabSheet4");
+    textPages_ = shell::Named(new QTabWidget(page), "PageControlEventText");
+    auto* textTab = shell::Named(new QWidget(textPages_), "TabSheet4");
     auto* textGrid = new QGridLayout(textTab);
-    EditText = Named(new QLineEdit("Text", textTab), "EditText");
-    LabelCount = Named(new QLabel("Bytes:4", textTab), "LabelCount");
+    EditText = shell::Named(new QLineEdit("Text", textTab), "EditText");
+    LabelCount = shell::Named(new QLabel("Bytes:4", textTab), "LabelCount");
     CBFontTableNumEvent = Box(textTab, "CBFontTableNumEvent");
     CBFontTableNumEvent->addItems(Numbers(0, 127, 1, " No."));
     CBFontTableNumEvent->setCurrentIndex(0);
-    auto* insertIcon = Button(textTab, "BtnInsertCharIndexEvent", "Insert Icon");
-    auto* textOut = Button(textTab, "BtnTextOut", "06: Send Text");
+    auto* insertIcon = shell::NamedButton(textTab, "BtnInsertCharIndexEvent", "Insert Icon");
+    auto* textOut = shell::NamedButton(textTab, "BtnTextOut", "06: Send Text");
     textGrid->addWidget(EditText, 0, 0, 1, 3);
     textGrid->addWidget(LabelCount, 0, 3);
     textGrid->addWidget(CBFontTableNumEvent, 1, 0);
@@ -276,12 +268,12 @@ QWidget* EventPage::BuildTextPage()
     textGrid->setRowStretch(3, 1);
     textPages_->addTab(textTab, "Text");
 
-    TabSheet5 = Named(new QWidget(textPages_), "TabSheet5");
+    TabSheet5 = shell::Named(new QWidget(textPages_), "TabSheet5");
     auto* linkGrid = new QGridLayout(TabSheet5);
     ComboBoxFileId1 = Box(TabSheet5, "ComboBoxFileId1");
     ComboBoxFileId1->addItems(Numbers(0, 595, 5));
     ComboBoxFileId1->setCurrentText("200");
-    auto* link = Button(TabSheet5, "BtnEventPgmLink", "9: Send Link");
+    auto* link = shell::NamedButton(TabSheet5, "BtnEventPgmLink", "9: Send Link");
     Row(linkGrid, 0, 0, Label(TabSheet5, "File ID:", "Label9"), ComboBoxFileId1);
     linkGrid->addWidget(link, 1, 0, 1, 2);
     linkGrid->setRowStretch(2, 1);
@@ -299,9 +291,9 @@ QWidget* EventPage::BuildTextPage()
 
 QWidget* EventPage::BuildClearPage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Cls");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Cls");
     auto* layout = new QHBoxLayout(page);
-    auto* area = Named(new QGroupBox("Area", page), "GroupBoxArea");
+    auto* area = shell::Named(new QGroupBox("Area", page), "GroupBoxArea");
     auto* grid = new QGridLayout(area);
     const AreaEdits cls = AddAreaEdits(area, grid, "cls", {"Label36", "Label44", "Label43", "Label49"});
     EditXcls = cls.x;
@@ -311,10 +303,11 @@ QWidget* EventPage::BuildClearPage()
     grid->addWidget(Label(area, "Width = 0 is  Screen Width", "LabelWidth01"), 2, 0, 1, 4);
     grid->addWidget(Label(area, "Height = 0 is  Screen Height", "LabelHeight01"), 3, 0, 1, 4);
     layout->addWidget(area);
-    RadioMemoPosi = device::MakeRadioGroup(page, "RadioMemoPosi", "Selected Memory ",
-                                           {"A: Display Memory", "B: Backup Memory", "A+B: All Memory"}, 0);
+    RadioMemoPosi = shell::NamedRadioGroup(page, "RadioMemoPosi", "Selected Memory ",
+                                           {"A: Display Memory", "B: Backup Memory", "A+B: All Memory"}, 0)
+                        .box;
     layout->addWidget(RadioMemoPosi);
-    auto* clear = Button(page, "BtnClearScreen", "02: Clear LED Screen");
+    auto* clear = shell::NamedButton(page, "BtnClearScreen", "02: Clear LED Screen");
     layout->addWidget(clear, 0, Qt::AlignTop);
     layout->addStretch(1);
     connect(clear, &QPushButton::clicked, this, &EventPage::BtnClearScreenClick);
@@ -324,10 +317,11 @@ QWidget* EventPage::BuildClearPage()
 // The page stays hidden at start; it only chooses the memory a picture would go to.
 QWidget* EventPage::BuildPicturePage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Picture");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Picture");
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(device::MakeRadioGroup(page, "RadioMemoPosiBitmap", "Selected Memory ",
-                                             {"A: Display Memory", "B: Backup Memory"}, 0),
+    layout->addWidget(shell::NamedRadioGroup(page, "RadioMemoPosiBitmap", "Selected Memory ",
+                                             {"A: Display Memory", "B: Backup Memory"}, 0)
+                          .box,
                       0, Qt::AlignTop);
     layout->addStretch(1);
     return page;
@@ -335,9 +329,9 @@ QWidget* EventPage::BuildPicturePage()
 
 QWidget* EventPage::BuildActionPage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Action");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Action");
     auto* layout = new QHBoxLayout(page);
-    auto* group = Named(new QGroupBox("Memory B to A", page), "GroupBoxDMB");
+    auto* group = shell::Named(new QGroupBox("Memory B to A", page), "GroupBoxDMB");
     auto* grid = new QGridLayout(group);
     const AreaEdits act = AddAreaEdits(group, grid, "act1", {"Label50", "Label53", "Label52", nullptr});
     EditXact1 = act.x;
@@ -346,11 +340,12 @@ QWidget* EventPage::BuildActionPage()
     EditHact1 = act.height;
     ComboBox_Action_Event = Box(group, "ComboBox_Action_Event");
     Row(grid, 2, 0, Label(group, "Action:", "LabelAction01"), ComboBox_Action_Event);
-    auto* action = Button(group, "BtnActionFromMemB", "03: Action ");
+    auto* action = shell::NamedButton(group, "BtnActionFromMemB", "03: Action ");
     grid->addWidget(action, 3, 0, 1, 4);
     layout->addWidget(group);
-    layout->addWidget(device::MakeRadioGroup(page, "RadioMemoPosi2", "Selected Memory ",
-                                             {"A: Display Memory", "B: Backup Memory"}, 1),
+    layout->addWidget(shell::NamedRadioGroup(page, "RadioMemoPosi2", "Selected Memory ",
+                                             {"A: Display Memory", "B: Backup Memory"}, 1)
+                          .box,
                       0, Qt::AlignTop);
     layout->addStretch(1);
     connect(action, &QPushButton::clicked, this, &EventPage::BtnActionFromMemBClick);
@@ -359,21 +354,22 @@ QWidget* EventPage::BuildActionPage()
 
 QWidget* EventPage::BuildMovePage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Action2");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Action2");
     auto* layout = new QHBoxLayout(page);
-    auto* group = Named(new QGroupBox("Move Up / Down", page), "GroupMoveUp");
+    auto* group = shell::Named(new QGroupBox("Move Up / Down", page), "GroupMoveUp");
     auto* grid = new QGridLayout(group);
     EditLines = Edit(group, "EditLines", "16");
     Row(grid, 0, 0, Label(group, "Lines:", "LabelLines"), EditLines);
-    CheckBlackMoveUp = Named(new QCheckBox("Black Value", group), "CheckBlackMoveUp");
+    CheckBlackMoveUp = shell::Named(new QCheckBox("Black Value", group), "CheckBlackMoveUp");
     grid->addWidget(CheckBlackMoveUp, 1, 0, 1, 2);
-    auto* up = Button(group, "BtnMoveUp", "04: Move Up");
-    auto* down = Button(group, "BtnMoveDown", "04: Move Down");
+    auto* up = shell::NamedButton(group, "BtnMoveUp", "04: Move Up");
+    auto* down = shell::NamedButton(group, "BtnMoveDown", "04: Move Down");
     grid->addWidget(up, 2, 0, 1, 2);
     grid->addWidget(down, 3, 0, 1, 2);
     layout->addWidget(group);
-    layout->addWidget(device::MakeRadioGroup(page, "RadioMemoPosi3", "Selected Memory ",
-                                             {"A: Display Memory", "B: Backup Memory"}, 0),
+    layout->addWidget(shell::NamedRadioGroup(page, "RadioMemoPosi3", "Selected Memory ",
+                                             {"A: Display Memory", "B: Backup Memory"}, 0)
+                          .box,
                       0, Qt::AlignTop);
     layout->addStretch(1);
     connect(up, &QPushButton::clicked, this, &EventPage::BtnMoveUpClick);
@@ -383,22 +379,23 @@ QWidget* EventPage::BuildMovePage()
 
 QWidget* EventPage::BuildFlashPage()
 {
-    auto* page = Named(new QWidget(eventPages_), "TabEvent_Action3");
+    auto* page = shell::Named(new QWidget(eventPages_), "TabEvent_Action3");
     auto* layout = new QHBoxLayout(page);
-    auto* group = Named(new QGroupBox("Flash", page), "GroupFlash");
+    auto* group = shell::Named(new QGroupBox("Flash", page), "GroupFlash");
     auto* grid = new QGridLayout(group);
     const AreaEdits act = AddAreaEdits(group, grid, "act2", {nullptr, nullptr, nullptr, nullptr});
     EditXact2 = act.x;
     EditWact2 = act.width;
     EditYact2 = act.y;
     EditHact2 = act.height;
-    auto* flash = Button(group, "BtnFlash", "05: Flash");
-    auto* normal = Button(group, "BtnFlashNot", "05: Normal");
+    auto* flash = shell::NamedButton(group, "BtnFlash", "05: Flash");
+    auto* normal = shell::NamedButton(group, "BtnFlashNot", "05: Normal");
     grid->addWidget(flash, 2, 0, 1, 2);
     grid->addWidget(normal, 2, 2, 1, 2);
     layout->addWidget(group);
-    layout->addWidget(device::MakeRadioGroup(page, "RadioMemoPosi4", "Selected Memory ",
-                                             {"A: Display Memory", "B: Backup Memory"}, 0),
+    layout->addWidget(shell::NamedRadioGroup(page, "RadioMemoPosi4", "Selected Memory ",
+                                             {"A: Display Memory", "B: Backup Memory"}, 0)
+                          .box,
                       0, Qt::AlignTop);
     layout->addStretch(1);
     connect(flash, &QPushButton::clicked, this, &EventPage::BtnFlashClick);
