@@ -2,24 +2,22 @@
 
 namespace links {
 
-PingLine PingReport(const std::string& host, const platform::PingOutcome& outcome)
+std::vector<PingLine> PingReport(const std::string& host, const platform::PingOutcome& outcome)
 {
-    switch (outcome.kind) {
-        case platform::PingOutcome::Kind::Failed:
-            return {"PING", "Can't ping host " + host};
-        case platform::PingOutcome::Kind::Replied:
-            if (outcome.source == host) return {"PING", "Success to ping " + outcome.source};
-            break;
-        case platform::PingOutcome::Kind::Unanswered:
-            break;
-    }
-    return {"ERRO", "No respond from " + host};
+    std::vector<PingLine> lines;
+    if (outcome.kind == platform::PingOutcome::Kind::Failed)
+        lines.push_back({"PING", "Can't ping host " + host});
+    if (outcome.kind == platform::PingOutcome::Kind::Replied && outcome.source == host)
+        lines.push_back({"PING", "Success to ping " + outcome.source});
+    else
+        lines.push_back({"ERRO", "No respond from " + host});
+    return lines;
 }
 
 void PingAndLog(Monitor& monitor, const std::string& host, int timeoutMs)
 {
-    const PingLine line = PingReport(host, platform::Ping(host, timeoutMs));
-    MonitorLog(monitor, line.tag, line.text, true);
+    for (const PingLine& line : PingReport(host, platform::Ping(host, timeoutMs)))
+        MonitorLog(monitor, line.tag, line.text, true);
 }
 
 }  // namespace links

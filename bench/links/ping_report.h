@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "bench/links/monitor.h"
 #include "platform/ping.h"
@@ -12,13 +13,14 @@ struct PingLine {
     std::string text;
 };
 
-// The monitor line for a ping of host: "PING" "Can't ping host " + host when the
-// echo could not be sent; "PING" "Success to ping " + source when the reply's
-// source, written as a dotted address, is exactly the text host; otherwise "ERRO"
-// "No respond from " + host. So 192.168.001.250 never counts as answered.
-PingLine PingReport(const std::string& host, const platform::PingOutcome& outcome);
+// The monitor lines for a ping of host: "PING" "Success to ping " + source when the
+// reply's source, written as a dotted address, is exactly the text host; otherwise
+// "ERRO" "No respond from " + host. So 192.168.001.250 never counts as answered. An
+// echo that could not be sent is reported by "PING" "Can't ping host " + host and
+// then counts as unanswered, so the ERRO line follows it.
+std::vector<PingLine> PingReport(const std::string& host, const platform::PingOutcome& outcome);
 
-// Pings host within timeoutMs and logs the line with the separator.
+// Pings host within timeoutMs and logs each line with the separator.
 void PingAndLog(Monitor& monitor, const std::string& host, int timeoutMs);
 
 }  // namespace links

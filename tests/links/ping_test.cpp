@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "bench/links/collecting_monitor.h"
 #include "bench/links/ping_report.h"
@@ -49,23 +50,29 @@ TEST(ParseDottedAddress, ReadsFourDecimalParts)
 
 TEST(PingReport, AnsweredOnlyWhenTheSourceIsTheHostTextExactly)
 {
+    // An echo that could not be sent counts as unanswered: its PING line is followed
+    // by the ERRO line, each closed by the separator.
     struct Case {
         std::string host;
         platform::PingOutcome outcome;
-        std::string tag;
-        std::string text;
+        std::vector<links::PingLine> lines;
     } cases[] = {
-        {"192.168.1.250", {Kind::Replied, "192.168.1.250", {}}, "PING", "Success to ping 192.168.1.250"},
-        {"192.168.001.250", {Kind::Replied, "192.168.1.250", {}}, "ERRO", "No respond from 192.168.001.250"},
-        {"192.168.1.250", {Kind::Replied, "192.168.1.1", {}}, "ERRO", "No respond from 192.168.1.250"},
-        {"192.168.1.250", {Kind::Unanswered, {}, {}}, "ERRO", "No respond from 192.168.1.250"},
-        {"sign", {Kind::Failed, {}, "not an address"}, "PING", "Can't ping host sign"},
+        {"192.168.1.250", {Kind::Replied, "192.168.1.250", {}}, {{"PING", "Success to ping 192.168.1.250"}}},
+        {"192.168.001.250", {Kind::Replied, "192.168.1.250", {}}, {{"ERRO", "No respond from 192.168.001.250"}}},
+        {"192.168.1.250", {Kind::Replied, "192.168.1.1", {}}, {{"ERRO", "No respond from 192.168.1.250"}}},
+        {"192.168.1.250", {Kind::Unanswered, {}, {}}, {{"ERRO", "No respond from 192.168.1.250"}}},
+        {"sign",
+         {Kind::Failed, {}, "not an address"},
+         {{"PING", "Can't ping host sign"}, {"ERRO", "No respond from sign"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.host + " " + c.outcome.source);
-        const auto line = links::PingReport(c.host, c.outcome);
-        EXPECT_EQ(line.tag, c.tag);
-        EXPECT_EQ(line.text, c.text);
+        const std::vector<links::PingLine> lines = links::PingReport(c.host, c.outcome);
+        ASSERT_EQ(lines.size(), c.lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].tag, c.lines[i].tag);
+            EXPECT_EQ(lines[i].text, c.lines[i].text);
+        }
     }
 }
 
@@ -87,8 +94,8 @@ TEST(Ping, AddressThatCannotBeUsedFailsWithoutSending)
 {
     links::CollectingMonitor monitor;
     links::PingAndLog(monitor, "not-an-address", 100);
-    const std::vector<std::string> expected = {"[PING]: Can't ping host not-an-address",
-                                               std::string(33, '-')};
+    const std::vector<std::string> expected = {"[PING]: Can't ping host not-an-address", std::string(33, '-'),
+                                               "[ERRO]: No respond from not-an-address", std::string(33, '-')};
     EXPECT_EQ(monitor.Lines(), expected);
 }
 

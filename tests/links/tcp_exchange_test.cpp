@@ -155,6 +155,22 @@ TEST(TcpExchange, SilentSignGivesNoneRespondWithoutCountLine)
     }
 }
 
+// Bytes came but none was a 7E: nothing is stored, yet the count-and-sum line shows
+// what was read before the no-reply line.
+TEST(TcpExchange, ReplyWithoutAStartMarkerIsNoReply)
+{
+    testsupport::SimProcess sim(linkstest::SimOptions({"--fault", "unframed"}));
+    links::ReplyBuffer reply;
+    links::CollectingMonitor monitor;
+    EXPECT_EQ(links::TcpExchange(RequestFor(sim), NoneBytes(), reply, monitor), -1);
+    const std::vector<std::uint8_t> frame = NoneReply();
+    const std::vector<std::uint8_t> body(frame.begin() + 2, frame.end() - 2);
+    EXPECT_EQ(monitor.Lines(),
+              (std::vector<std::string>{kSendLines[0], kSendLines[1],
+                                        "[RECV]: Recv bytes:0 CheckSum:" + std::to_string(ByteSum(body)),
+                                        "[RECV]: None Respond from : TCP127.0.0.1", kSeparator}));
+}
+
 TEST(TcpExchange, WithoutLogBothReceiveLinesStay)
 {
     testsupport::SimProcess sim({});

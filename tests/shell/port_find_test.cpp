@@ -159,7 +159,8 @@ TEST_F(PortFindTest, PingOfAnAddressThatCannotBeUsed)
     Open(nullptr);
     Find<QLineEdit>("EditTcpip")->setText("sign.local");
     Click("BtnIcmpPing");
-    const std::vector<std::string> expected = {"[PING]: Can't ping host sign.local", kSeparator};
+    const std::vector<std::string> expected = {"[PING]: Can't ping host sign.local", kSeparator,
+                                               "[ERRO]: No respond from sign.local", kSeparator};
     EXPECT_EQ(MonitorLines(), expected);
 }
 

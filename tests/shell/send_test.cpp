@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,6 +71,23 @@ TEST_F(WindowTest, ProtocolViewShowsTheFrameWithTheHiddenOptions)
     form->SetHexData("");
     form->ShowFrameLayout(3);
     EXPECT_EQ(Text("Memo1"), "");
+}
+
+// Ticked, each field of a TCNT frame stands on a line of its own in the view; the
+// line breaks leave no stray carriage return in the memo.
+TEST_F(WindowTest, ProtocolViewPutsEachCommentedFieldOnItsOwnLine)
+{
+    Open(nullptr);
+    Find<QCheckBox>("CheckBoxComment")->setChecked(true);
+    form->SetHexData("7E 01 FE FE 00 08 54 43 4E 54 00 01 02 03 FF FF 7E 00 ");
+    form->ShowFrameLayout(5);
+    const QStringList lines = Text("Memo1").split('\n');
+    ASSERT_EQ(lines.size(), 9) << Text("Memo1").toStdString();
+    EXPECT_EQ(lines[0], "7E 01            //------ 02 Head");
+    EXPECT_EQ(lines[5], "01 02 03            //------ 03 BCD Time");
+    EXPECT_EQ(lines[7], "7E 00            //------ 02 End");
+    EXPECT_EQ(lines[8], "");
+    EXPECT_FALSE(Text("Memo1").contains('\r'));
 }
 
 }  // namespace
