@@ -47,6 +47,7 @@
 #include "bench/shell/click_label.h"
 #include "bench/shell/control_text.h"
 #include "bench/shell/link_settings.h"
+#include "bench/shell/named_controls.h"
 #include "bench/shell/script_lists.h"
 #include "bench/shell/tcp_target.h"
 #include "platform/profile.h"
@@ -60,13 +61,6 @@ namespace {
 QString Q(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 // A list filled at start: items, then the chosen one. Not an operator's change.
