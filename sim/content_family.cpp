@@ -246,10 +246,13 @@ Reply ContentFamily::Mwrd(const std::vector<std::uint8_t>& data)
     const std::uint32_t address = static_cast<std::uint32_t>(data[1] << 16 | data[2] << 8 | data[3]);
     const std::span<const std::uint8_t> bytes(data.begin() + 4, data.end());
     if (data[0] == 0x55) {
-        // A page of a file: starting a 4 KB sector erases it first.
+        // A page of a file: each 4 KB sector the page starts is erased first.
         if (bytes.size() > kMaxRead || address + bytes.size() > SignMemory::kSize)
             return Status(kStatusRejected);
-        if (address % SignMemory::kSectorSize == 0) memory_->EraseSector(address);
+        const std::uint32_t step = SignMemory::kSectorSize;
+        for (std::uint32_t sector = (address + step - 1) / step * step;
+             sector == address || sector < address + bytes.size(); sector += step)
+            memory_->EraseSector(sector);
         return Status(memory_->Write(address, bytes) ? 0x00 : kStatusRejected);
     }
     // A plain write at a 32-bit address below 16 MB (the fill, a font's delete mark).

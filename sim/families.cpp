@@ -3,6 +3,7 @@
 #include "sim/content_family.h"
 #include "sim/device_family.h"
 #include "sim/event_family.h"
+#include "sim/font_family.h"
 #include "sim/none_family.h"
 #include "sim/sign.h"
 
@@ -15,7 +16,9 @@ std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& optio
     families.push_back(std::make_unique<NoneFamily>(PlainAcknowledgement(options)));
     families.push_back(std::make_unique<DeviceFamily>(options));
     families.push_back(std::make_unique<EventFamily>());
-    families.push_back(std::make_unique<ContentFamily>());
+    auto content = std::make_unique<ContentFamily>();
+    families.push_back(std::make_unique<FontFamily>(content->Memory()));
+    families.push_back(std::move(content));
     return families;
 }
 

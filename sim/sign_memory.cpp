@@ -32,6 +32,14 @@ bool SignMemory::Write(std::uint32_t address, std::span<const std::uint8_t> byte
     return true;
 }
 
+std::vector<std::uint32_t> SignMemory::WrittenSectors() const
+{
+    std::vector<std::uint32_t> starts;
+    starts.reserve(sectors_.size());
+    for (const auto& sector : sectors_) starts.push_back(sector.first * kSectorSize);
+    return starts;
+}
+
 void SignMemory::EraseSector(std::uint32_t address) { sectors_.erase(address / kSectorSize); }
 
 }  // namespace sim

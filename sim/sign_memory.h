@@ -21,6 +21,8 @@ public:
     // Erases the 4 KB sector holding the address back to FF.
     void EraseSector(std::uint32_t address);
     void EraseAll() { sectors_.clear(); }
+    // The start addresses of the sectors that hold written bytes, ascending.
+    std::vector<std::uint32_t> WrittenSectors() const;
 
 private:
     static bool InRange(std::uint32_t address, std::size_t count);
