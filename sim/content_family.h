@@ -50,6 +50,8 @@ public:
     explicit ContentFamily(std::shared_ptr<SignMemory> memory = std::make_shared<SignMemory>());
 
     std::optional<Reply> Handle(const Request& request) override;
+    // Keeps a program that came another way (a downloaded image file) under its id.
+    void StoreProgram(std::uint16_t fileId, Program program) { programs_[fileId] = std::move(program); }
 
     const std::map<std::uint16_t, Program>& Programs() const { return programs_; }
     // The RAM play table (PRAM) takes precedence over the flash one (PLAY); without

@@ -5,6 +5,7 @@
 #include "sim/event_family.h"
 #include "sim/font_family.h"
 #include "sim/none_family.h"
+#include "sim/ogif_family.h"
 #include "sim/sign.h"
 
 namespace sim {
@@ -18,6 +19,7 @@ std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& optio
     families.push_back(std::make_unique<EventFamily>());
     auto content = std::make_unique<ContentFamily>();
     families.push_back(std::make_unique<FontFamily>(content->Memory()));
+    families.push_back(std::make_unique<OgifFamily>(options, *content));
     families.push_back(std::move(content));
     return families;
 }
