@@ -27,4 +27,17 @@ int SendFrameText(const SendRequest& request, ReplyBuffer& reply, Monitor& monit
     return TcpExchange(request.tcp, bytes, reply, monitor);
 }
 
+int ExchangeBytes(const SendRequest& request, std::span<const std::uint8_t> wire, bool log, ReplyBuffer& reply,
+                  Monitor& monitor)
+{
+    if (request.link == Link::Rs232) {
+        SerialRequest serial = request.serial;
+        serial.log = log;
+        return SerialExchange(serial, wire, reply, monitor);
+    }
+    TcpRequest tcp = request.tcp;
+    tcp.log = log;
+    return TcpExchange(tcp, wire, reply, monitor);
+}
+
 }  // namespace links

@@ -26,4 +26,10 @@ struct SendRequest {
 // (result 0). A positive result is the reply's byte count in the buffer.
 int SendFrameText(const SendRequest& request, ReplyBuffer& reply, Monitor& monitor);
 
+// One exchange of ready wire bytes over the chosen link (request.frameText is not
+// used). With log off the exchange writes no PORT, SEND or RECV lines of its own;
+// error and no-reply lines still appear.
+int ExchangeBytes(const SendRequest& request, std::span<const std::uint8_t> wire, bool log, ReplyBuffer& reply,
+                  Monitor& monitor);
+
 }  // namespace links

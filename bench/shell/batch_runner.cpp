@@ -194,6 +194,14 @@ int BatchRunner::RunLine(const std::string& text)
         session_.fileAnswers.push_back(line.rest.empty() ? line.name : line.name + " " + line.rest);
         return 0;
     }
+    if (command == "cancel") {
+        int pages = 0;
+        if (!ParseInt(line.name, pages) || pages < 0) {
+            return Fail("unknown page count: " + line.name);
+        }
+        session_.cancelAfterPages.push_back(pages);
+        return 0;
+    }
     if (command == "sleep") {
         int ms = 0;
         if (!ParseInt(line.name, ms)) {

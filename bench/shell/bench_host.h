@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 
 #include "bench/links/reply_buffer.h"
+#include "bench/shell/transfer_progress.h"
 #include "platform/profile.h"
 
 namespace shell {
@@ -27,6 +31,11 @@ public:
     // (above 0) or 0 / -1 for no reply.
     virtual int SendFrameText() = 0;
     virtual const links::ReplyBuffer& Reply() const = 0;
+    // One exchange of ready wire bytes (escaped, with head and end) over the chosen
+    // link with the serial panel's port and baud, as the font writer sends its pages.
+    // With log off the exchange writes no PORT, SEND or RECV lines; the reply goes
+    // to Reply(). Result as SendFrameText.
+    virtual int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) = 0;
     // A monitor line "[" + tag + "]: " + text, with the separator when asked.
     virtual void MonitorLog(const std::string& tag, const std::string& text, bool separator) = 0;
     virtual void SetStatusText(const std::string& text) = 0;  // LabelMsg
@@ -44,6 +53,21 @@ public:
     virtual void ConversionError(const std::string& text) = 0;
     // A file dialog; empty when cancelled.
     virtual std::string OpenFileName(const std::string& title, const std::string& filter) = 0;
+    // An open dialog that starts in the given folder; empty when cancelled.
+    virtual std::string OpenFileNameIn(const std::string& title, const std::string& filter,
+                                       const std::string& folder) = 0;
+    // A save dialog starting in folder with the proposed file name; empty when cancelled.
+    virtual std::string SaveFileName(const std::string& title, const std::string& filter, const std::string& folder,
+                                     const std::string& name) = 0;
+    // Opens a folder in the desktop's file browser or a file in its editor. False when
+    // nothing could open it (the page says so).
+    virtual bool OpenWithDesktop(const std::string& path) = 0;
+
+    // Lets the window handle pending input and painting (between pages of a
+    // transfer, or to show a line at once).
+    virtual void ProcessEvents() = 0;
+    // The progress of a long transfer; it closes when the object goes away.
+    virtual std::unique_ptr<TransferProgress> BeginTransfer(const std::string& title) = 0;
 };
 
 }  // namespace shell

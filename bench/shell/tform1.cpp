@@ -1,6 +1,7 @@
 #include "bench/shell/tform1.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +51,7 @@
 #include "bench/shell/named_controls.h"
 #include "bench/shell/script_lists.h"
 #include "bench/shell/tcp_target.h"
+#include "bench/shell/transfer_dialog.h"
 #include "platform/profile.h"
 #include "platform/serial_port_map.h"
 #include "protocol/frame_layout.h"
@@ -616,11 +618,7 @@ void TForm1::SpeedButton1Click()
 void TForm1::SpeedButton6Click()
 {
     const std::string path = Settings().Path();
-    if (batch_) {
-        batch_->print("[OPEN] " + path);
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)))) {
+    if (!OpenWithDesktop(path)) {
         Warn("Cannot open " + path);
     }
 }
@@ -661,8 +659,20 @@ int TForm1::SendFrameText()
 
 int TForm1::SendFrameTextOn(int port, int baudRate)
 {
-    links::SendRequest request;
+    links::SendRequest request = LinkRequest(port, baudRate);
     request.frameText = HexData();
+    return links::SendFrameText(request, reply_, *this);
+}
+
+int TForm1::ExchangeBytes(std::span<const std::uint8_t> wire, bool log)
+{
+    const links::SendRequest request = LinkRequest(CBComPort1->currentIndex() + 1, CBComBaud1->currentText().toInt());
+    return links::ExchangeBytes(request, wire, log, reply_, *this);
+}
+
+links::SendRequest TForm1::LinkRequest(int port, int baudRate) const
+{
+    links::SendRequest request;
     request.link = RadioIndex(*RadioGroupCommu) == 0 ? links::Link::Rs232 : links::Link::Tcpip;
     request.serial.port = port;
     request.serial.device = platform::SerialDeviceForPort(Settings(), port);
@@ -673,7 +683,7 @@ int TForm1::SendFrameTextOn(int port, int baudRate)
     const TcpTarget target = ParseTcpTarget(EditTcpip->text().trimmed().toStdString());
     request.tcp.address = target.address;
     request.tcp.port = target.port;
-    return links::SendFrameText(request, reply_, *this);
+    return request;
 }
 
 void TForm1::MonitorLog(const std::string& tag, const std::string& text, bool separator)
@@ -750,17 +760,63 @@ void TForm1::ShowError(const std::string& text)
     ShowBox("error", text);
 }
 
+std::string TForm1::NextFileAnswer()
+{
+    if (batch_->fileAnswers.empty()) {
+        return {};
+    }
+    std::string path = batch_->fileAnswers.front();
+    batch_->fileAnswers.pop_front();
+    return path;
+}
+
 std::string TForm1::OpenFileName(const std::string& title, const std::string& filter)
 {
+    return OpenFileNameIn(title, filter, home_);
+}
+
+std::string TForm1::OpenFileNameIn(const std::string& title, const std::string& filter, const std::string& folder)
+{
     if (batch_) {
-        if (batch_->fileAnswers.empty()) {
-            return {};
-        }
-        std::string path = batch_->fileAnswers.front();
-        batch_->fileAnswers.pop_front();
-        return path;
+        return NextFileAnswer();
     }
-    return QFileDialog::getOpenFileName(this, Q(title), Q(home_), Q(filter)).toStdString();
+    return QFileDialog::getOpenFileName(this, Q(title), Q(folder), Q(filter)).toStdString();
+}
+
+std::string TForm1::SaveFileName(const std::string& title, const std::string& filter, const std::string& folder,
+                                 const std::string& name)
+{
+    if (batch_) {
+        return NextFileAnswer();
+    }
+    return QFileDialog::getSaveFileName(this, Q(title), Q(folder + "/" + name), Q(filter)).toStdString();
+}
+
+bool TForm1::OpenWithDesktop(const std::string& path)
+{
+    if (batch_) {
+        batch_->print("[OPEN] " + path);
+        return true;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+void TForm1::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+std::unique_ptr<TransferProgress> TForm1::BeginTransfer(const std::string& title)
+{
+    if (batch_) {
+        std::optional<long long> cancelAfter;
+        if (!batch_->cancelAfterPages.empty()) {
+            cancelAfter = batch_->cancelAfterPages.front();
+            batch_->cancelAfterPages.pop_front();
+        }
+        return std::make_unique<CountedTransfer>(cancelAfter);
+    }
+    return std::make_unique<TransferDialog>(*this, title);
 }
 
 }  // namespace shell

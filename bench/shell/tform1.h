@@ -10,6 +10,7 @@
 #include "bench/links/monitor.h"
 #include "bench/links/port_scan.h"
 #include "bench/links/reply_buffer.h"
+#include "bench/links/send_path.h"
 #include "bench/shell/bench_host.h"
 
 class QButtonGroup;
@@ -35,6 +36,7 @@ class ClickLabel;
 struct BatchSession {
     std::deque<bool> confirmAnswers;        // next confirmation; OK when empty
     std::deque<std::string> fileAnswers;    // next file dialog; cancel when empty
+    std::deque<long long> cancelAfterPages; // next long transfer: Cancel after N pages
     std::function<void(const std::string&)> print;  // one line on standard output
 };
 
@@ -72,6 +74,7 @@ public:
     void BtnSend1Click() override;
     int SendFrameText() override;
     const links::ReplyBuffer& Reply() const override { return reply_; }
+    int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) override;
     void MonitorLog(const std::string& tag, const std::string& text, bool separator) override;
     void SetStatusText(const std::string& text) override;
     platform::Profile Settings() const override;
@@ -81,6 +84,13 @@ public:
     void Warn(const std::string& text) override;
     void ConversionError(const std::string& text) override;
     std::string OpenFileName(const std::string& title, const std::string& filter) override;
+    std::string OpenFileNameIn(const std::string& title, const std::string& filter,
+                               const std::string& folder) override;
+    std::string SaveFileName(const std::string& title, const std::string& filter, const std::string& folder,
+                             const std::string& name) override;
+    bool OpenWithDesktop(const std::string& path) override;
+    void ProcessEvents() override;
+    std::unique_ptr<TransferProgress> BeginTransfer(const std::string& title) override;
 
     // links::Monitor: appends to MemoOut.
     void AppendLine(const std::string& line) override;
@@ -119,6 +129,8 @@ private:
     void SetUpGrids();
     void InvokePageSlot(const char* pageName, const char* slot);
     void ShowBox(const std::string& kind, const std::string& text);
+    links::SendRequest LinkRequest(int port, int baudRate) const;
+    std::string NextFileAnswer();
     void WriteSetting(std::string_view section, std::string_view key, long long value);
     void OfferPortItem(int index);
 

@@ -63,12 +63,67 @@ bool TestBenchHost::Confirm(const std::string& text)
 
 std::string TestBenchHost::OpenFileName(const std::string& title, const std::string& filter)
 {
+    return OpenFileNameIn(title, filter, home_);
+}
+
+std::string TestBenchHost::OpenFileNameIn(const std::string& title, const std::string& filter,
+                                          const std::string& folder)
+{
     (void)title;
     (void)filter;
+    lastDialogFolder = folder;
+    lastDialogName.clear();
     if (fileAnswers.empty()) return {};
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
+}
+
+std::string TestBenchHost::SaveFileName(const std::string& title, const std::string& filter,
+                                        const std::string& folder, const std::string& name)
+{
+    std::string answer = OpenFileNameIn(title, filter, folder);
+    lastDialogName = name;
+    return answer;
+}
+
+int TestBenchHost::ExchangeBytes(std::span<const std::uint8_t> wire, bool log)
+{
+    exchanged.emplace_back(wire.begin(), wire.end());
+    exchangedLogged.push_back(log);
+    return links::ExchangeBytes(link_, wire, log, reply_, *this);
+}
+
+namespace {
+
+// Records what the page shows, and presses Cancel as the test asked.
+class RecordingTransfer : public shell::CountedTransfer {
+public:
+    RecordingTransfer(std::optional<long long> cancelAfter, std::vector<std::string>& texts)
+        : CountedTransfer(cancelAfter), texts_(texts)
+    {
+    }
+    void Show(const std::string& text, long long bytesSent, long long bytesTotal) override
+    {
+        CountedTransfer::Show(text, bytesSent, bytesTotal);
+        texts_.push_back(text);
+    }
+
+private:
+    std::vector<std::string>& texts_;
+};
+
+}  // namespace
+
+std::unique_ptr<shell::TransferProgress> TestBenchHost::BeginTransfer(const std::string& title)
+{
+    transferTitles.push_back(title);
+    std::optional<long long> cancelAfter;
+    if (!cancelAfterPages.empty()) {
+        cancelAfter = cancelAfterPages.front();
+        cancelAfterPages.pop_front();
+    }
+    return std::make_unique<RecordingTransfer>(cancelAfter, progressTexts);
 }
 
 }  // namespace testsupport
