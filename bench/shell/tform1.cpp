@@ -107,7 +107,13 @@ std::string EscapeLineBreaks(const std::string& text)
 
 }  // namespace
 
-TForm1::TForm1(std::string homeFolder, QWidget* parent) : QWidget(parent), home_(std::move(homeFolder))
+TForm1::TForm1(std::string homeFolder, QWidget* parent)
+    : QWidget(parent),
+      home_(std::move(homeFolder)),
+      // Input waits until the exchange ends, so no handler starts while one waits.
+      session_(*this, [](const std::function<bool()>& poll) {
+          while (!poll()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      })
 {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("K77T05 Sign Protocol Bench " SIGNBENCH_VERSION));
@@ -661,13 +667,13 @@ int TForm1::SendFrameTextOn(int port, int baudRate)
 {
     links::SendRequest request = LinkRequest(port, baudRate);
     request.frameText = HexData();
-    return links::SendFrameText(request, reply_, *this);
+    return session_.SendFrameText(request);
 }
 
 int TForm1::ExchangeBytes(std::span<const std::uint8_t> wire, bool log)
 {
     const links::SendRequest request = LinkRequest(CBComPort1->currentIndex() + 1, CBComBaud1->currentText().toInt());
-    return links::ExchangeBytes(request, wire, log, reply_, *this);
+    return session_.ExchangeBytes(request, wire, log);
 }
 
 links::SendRequest TForm1::LinkRequest(int port, int baudRate) const

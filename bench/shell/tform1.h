@@ -10,6 +10,7 @@
 #include "bench/links/monitor.h"
 #include "bench/links/port_scan.h"
 #include "bench/links/reply_buffer.h"
+#include "bench/links/link_session.h"
 #include "bench/links/send_path.h"
 #include "bench/shell/bench_host.h"
 
@@ -73,7 +74,7 @@ public:
     void ShowFrameLayout(int layout) override;
     void BtnSend1Click() override;
     int SendFrameText() override;
-    const links::ReplyBuffer& Reply() const override { return reply_; }
+    const links::ReplyBuffer& Reply() const override { return session_.Reply(); }
     int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) override;
     void MonitorLog(const std::string& tag, const std::string& text, bool separator) override;
     void SetStatusText(const std::string& text) override;
@@ -135,7 +136,8 @@ private:
     void OfferPortItem(int index);
 
     std::string home_;
-    links::ReplyBuffer reply_;
+    // Exchanges run off the window's thread while the window keeps painting.
+    links::LinkSession session_;
     BatchSession* batch_ = nullptr;
     links::PortSource portSource_;
     bool shown_ = false;
