@@ -1,7 +1,9 @@
 # The download's page frames, reply reader and loop, and the file name rules: no Qt.
 add_library(benchimages STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ogif_frames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/image_download.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/byte_file.cpp
 )
 target_include_directories(benchimages PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(benchimages PUBLIC signprotocol signplatform benchcontent)

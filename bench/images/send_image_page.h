@@ -24,6 +24,12 @@ public:
     explicit SendImagePage(shell::BenchHost& host, QWidget* parent = nullptr);
     ~SendImagePage() override;
 
+public slots:
+    void BtnOgifOpenClick();
+    void BtnOgifClick();
+    // The file to download next (the OBMP converter hands over what it wrote).
+    void SetImageFile(const QString& path);
+
 private:
     shell::BenchHost& host_;
     std::unique_ptr<Ui::SendImagePage> ui_;

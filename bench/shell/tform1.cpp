@@ -160,8 +160,11 @@ void TForm1::BuildWindow()
     addPage(new SwitchFileIdPage(host), "Switch File ID");
     sendTextPage_ = new SendTextPage(host);
     addPage(sendTextPage_, "Send Text");
-    addPage(new MakeXbmpPage(host), "Make XBmp");
-    addPage(new SendImagePage(host), "Send Image");
+    auto* makeXbmp = new MakeXbmpPage(host);
+    auto* sendImage = new SendImagePage(host);
+    connect(makeXbmp, &MakeXbmpPage::ObmpSaved, sendImage, &SendImagePage::SetImageFile);
+    addPage(makeXbmp, "Make XBmp");
+    addPage(sendImage, "Send Image");
     addPage(new SwitchProgramPage(host), "Switch Program");
     addPage(new VariablePage(host), "Variable");
     addPage(new SetupPage(host), "Setup");
