@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 
+#include "platform/serial_port.h"
+
 namespace signlink {
 
 bool IsSerialLink(const std::optional<std::string>& commuPort)
@@ -14,28 +16,7 @@ bool IsSerialLink(const std::optional<std::string>& commuPort)
 
 int BaudCodeForRate(long long rate)
 {
-    switch (rate) {
-        case 4800:
-            return 10;
-        case 9600:
-            return 12;
-        case 19200:
-            return 13;
-        case 38400:
-            return 14;
-        case 57600:
-            return 15;
-        case 115200:
-            return 16;
-        case 230400:
-            return 17;
-        case 460800:
-            return 18;
-        case 921600:
-            return 19;
-        default:
-            return 12;
-    }
+    return platform::SpeedCodeForRate(rate, 12);
 }
 
 std::string SignAddress(long long screenId, std::string_view broadcastId, std::string_view ipHead)

@@ -134,30 +134,34 @@ void SerialPort::Flush()
     if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
 }
 
+namespace {
+
+struct SpeedCode {
+    int code;
+    long long rate;
+};
+
+// The speed codes of the serial-port layer and the rates they stand for.
+constexpr SpeedCode kSpeedCodes[] = {
+    {10, 4800},   {12, 9600},   {13, 19200},  {14, 38400},  {15, 57600},
+    {16, 115200}, {17, 230400}, {18, 460800}, {19, 921600},
+};
+
+}  // namespace
+
 int RateForSpeedCode(int code)
 {
-    switch (code) {
-        case 10:
-            return 4800;
-        case 12:
-            return 9600;
-        case 13:
-            return 19200;
-        case 14:
-            return 38400;
-        case 15:
-            return 57600;
-        case 16:
-            return 115200;
-        case 17:
-            return 230400;
-        case 18:
-            return 460800;
-        case 19:
-            return 921600;
-        default:
-            return 9600;
-    }
+    for (const SpeedCode& entry : kSpeedCodes)
+        if (entry.code == code) return static_cast<int>(entry.rate);
+    return 9600;
+}
+
+int SpeedCodeForRate(long long rate, int fallback, long long slowestRate)
+{
+    if (rate < slowestRate) return fallback;
+    for (const SpeedCode& entry : kSpeedCodes)
+        if (entry.rate == rate) return entry.code;
+    return fallback;
 }
 
 }  // namespace platform

@@ -36,5 +36,8 @@ private:
 // Bits per second for a speed code of the serial-port library (10 = 4800 ...
 // 19 = 921600); 9600 for a code outside the table.
 int RateForSpeedCode(int code);
+// The speed code of a rate from the same table; fallback for a rate the table does
+// not hold or one below slowestRate (the bench offers nothing below 9600).
+int SpeedCodeForRate(long long rate, int fallback, long long slowestRate = 0);
 
 }  // namespace platform

@@ -2,18 +2,13 @@
 
 #include "bench/fields/integer_field.h"
 #include "protocol/wire_frame.h"
+#include "protocol/words.h"
 
 namespace content {
 
 namespace {
 
 std::uint8_t Position(int position) { return position < 0 ? 0xFF : static_cast<std::uint8_t>(position); }
-
-void PushWord(std::vector<std::uint8_t>& data, unsigned value)
-{
-    data.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-    data.push_back(static_cast<std::uint8_t>(value & 0xFF));
-}
 
 int HexDigit(char c)
 {
@@ -52,15 +47,15 @@ FrameBuild BuildInstFrame(const InstOptions& options)
     std::vector<std::uint8_t> data;
     data.reserve(33 + m + n);
     data.push_back(options.programType == 1 ? 0x01 : options.programType == 2 ? 0x02 : 0x00);
-    PushWord(data, options.startFileId);
+    protocol::PushWord(data, options.startFileId);
     data.insert(data.end(), {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00});
-    PushWord(data, options.seconds);
+    protocol::PushWord(data, options.seconds);
     data.push_back(0x00);
     data.push_back(static_cast<std::uint8_t>(m));
     data.insert(data.end(), {0x01, 0x00});
     data.push_back(Position(options.colour));
-    PushWord(data, options.asianFont);
-    PushWord(data, options.asciiFont);
+    protocol::PushWord(data, options.asianFont);
+    protocol::PushWord(data, options.asciiFont);
     data.insert(data.end(), {0x00, 0x00});
     data.push_back(Position(options.stay));
     if (options.holdFlash) {
@@ -71,7 +66,7 @@ FrameBuild BuildInstFrame(const InstOptions& options)
     }
     data.push_back(Position(options.speed));
     data.insert(data.end(), {0x00, 0x00, 0x00, 0x00});
-    PushWord(data, static_cast<unsigned>(m + n));
+    protocol::PushWord(data, static_cast<unsigned>(m + n));
     data.insert(data.end(), alias.begin(), alias.end());
     data.insert(data.end(), options.text.begin(), options.text.end());
     return {*protocol::BenchFrameText(options.signId, "INST", data), {}};

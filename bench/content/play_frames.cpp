@@ -1,18 +1,13 @@
 #include "bench/content/play_frames.h"
 
 #include "protocol/wire_frame.h"
+#include "protocol/words.h"
 
 namespace content {
 
 namespace {
 
 std::uint8_t Position(int position) { return position < 0 ? 0xFF : static_cast<std::uint8_t>(position); }
-
-void PushWord(std::vector<std::uint8_t>& data, unsigned value)
-{
-    data.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-    data.push_back(static_cast<std::uint8_t>(value & 0xFF));
-}
 
 std::vector<std::string> Numbered(int first, int last, const std::string& prefix, const std::string& suffix)
 {
@@ -29,13 +24,13 @@ FrameBuild BuildPlayTableFrame(const PlayTableOptions& o)
     const std::uint8_t brk = o.breakRunning ? 0x01 : 0x00;
     if (o.flash) {
         data = {static_cast<std::uint8_t>(o.enter ? 0x5A : 0x50), brk, 0x00, 0x06, o.group, 0x01};
-        PushWord(data, o.start);
-        PushWord(data, o.end);
+        protocol::PushWord(data, o.start);
+        protocol::PushWord(data, o.end);
         return {*protocol::BenchFrameText(o.signId, "PLAY", data), {}};
     }
     data = {static_cast<std::uint8_t>(o.enter ? 0x01 : 0x00), brk, 0x00};
-    PushWord(data, o.start);
-    PushWord(data, o.end);
+    protocol::PushWord(data, o.start);
+    protocol::PushWord(data, o.end);
     data.push_back(o.group);
     data.push_back(Position(o.loops));
     data.push_back(0x00);

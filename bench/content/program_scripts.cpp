@@ -166,12 +166,6 @@ std::vector<std::string> ReadVocabulary(const platform::Profile& settings, const
     return names;
 }
 
-int FontCode(const platform::Profile& settings, bool asian, int position)
-{
-    return static_cast<int>(settings.ReadInt(asian ? "FONTCHN" : "FONTENG", "FONT_VALUE_" + std::to_string(position),
-                                             asian ? 528 : 256));
-}
-
 bool FontPanelShown(const platform::Profile& settings)
 {
     return settings.ReadInt(kFontSection, kFontPanelKey, 0) > 0;

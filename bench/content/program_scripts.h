@@ -80,9 +80,6 @@ std::string ScriptLanguage(const platform::Profile& settings);
 std::vector<std::string> ReadVocabulary(const platform::Profile& settings, const Vocabulary& vocabulary,
                                         std::string_view language);
 
-// FONT_VALUE_i of FONTENG (default 256) or FONTCHN (default 528).
-int FontCode(const platform::Profile& settings, bool asian, int position);
-
 // [FONT] FONT_PANEL above 0.
 bool FontPanelShown(const platform::Profile& settings);
 

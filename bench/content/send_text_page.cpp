@@ -8,6 +8,7 @@
 #include "bench/content/inst_frame.h"
 #include "bench/content/markup.h"
 #include "bench/content/page_controls.h"
+#include "bench/fields/font_codes.h"
 #include "bench/fields/integer_field.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/script_lists.h"
@@ -274,13 +275,10 @@ void SendTextPage::BtnSendOtxtClick()
 
     // Font codes are read from setup.cfg each time, by the boxes' positions.
     const platform::Profile settings = host_.Settings();
-    const auto fontCode = [&settings](const char* section, int position, long long fallback) {
-        const long long code = settings.ReadInt(section, "FONT_VALUE_" + std::to_string(position), fallback);
-        return static_cast<std::uint16_t>(code & 0xFFFF);
-    };
-    o.asciiFont = fontCode("FONTENG", ui_->ComboBox_FontEng->currentIndex(), 256);
-    o.asianFont = ui_->Label23->isChecked() ? fontCode("FONTCHN", ui_->ComboBox_FontChn->currentIndex(), 528)
-                                            : o.asciiFont;
+    o.asciiFont = fields::FontCode(settings, fields::FontKind::Ascii, ui_->ComboBox_FontEng->currentIndex());
+    o.asianFont = ui_->Label23->isChecked()
+                      ? fields::FontCode(settings, fields::FontKind::Asian, ui_->ComboBox_FontChn->currentIndex())
+                      : o.asciiFont;
     o.stay = ui_->ComboBox_Stay->currentIndex();
     o.action = ui_->ComboBox_Action->currentIndex();
     o.holdFlash = ui_->ComboBox_Action->currentIndex() >= 0 && ui_->ComboBox_Action->currentText() == "HOLD_FLASH";

@@ -1,6 +1,6 @@
 #include "bench/events/event_fonts.h"
 
-#include <string>
+#include "bench/fields/font_codes.h"
 
 namespace events {
 
@@ -8,11 +8,8 @@ EventFontCodes ReadEventFontCodes(const platform::Profile& settings, int asciiPo
                                   bool asianTicked)
 {
     EventFontCodes codes;
-    codes.ascii = static_cast<std::uint16_t>(
-        settings.ReadInt("FONTENG", "FONT_VALUE_" + std::to_string(asciiPosition), 256));
-    codes.asian = asianTicked ? static_cast<std::uint16_t>(settings.ReadInt(
-                                    "FONTCHN", "FONT_VALUE_" + std::to_string(asianPosition), 528))
-                              : codes.ascii;
+    codes.ascii = fields::FontCode(settings, fields::FontKind::Ascii, asciiPosition);
+    codes.asian = asianTicked ? fields::FontCode(settings, fields::FontKind::Asian, asianPosition) : codes.ascii;
     return codes;
 }
 

@@ -76,13 +76,6 @@ AreaEdits AddAreaEdits(QWidget* parent, QGridLayout* grid, const char* suffix,
     return edits;
 }
 
-QStringList Numbers(int first, int last, int step = 1, const QString& prefix = QString())
-{
-    QStringList items;
-    for (int n = first; n <= last; n += step) items << prefix + QString::number(n);
-    return items;
-}
-
 void SetTabShown(QTabWidget* tabs, QWidget* page, bool shown)
 {
     tabs->setTabVisible(tabs->indexOf(page), shown);
@@ -173,7 +166,7 @@ QWidget* EventPage::BuildTextPage()
     ComboWndID = Box(PanelEventWnd, "ComboWndID");
     ComboWndID->setEditable(true);
     ComboWndID->setInsertPolicy(QComboBox::NoInsert);
-    ComboWndID->addItems(Numbers(1, 7, 1, "Window 0"));
+    ComboWndID->addItems(shell::NumberItems(1, 7, 1, "Window 0"));
     ComboWndID->setCurrentIndex(0);
     windowRow->addWidget(ComboWndID);
     windowRow->addStretch(1);
@@ -214,7 +207,7 @@ QWidget* EventPage::BuildTextPage()
     ComboBox_SpeedEvent = Box(options, "ComboBox_SpeedEvent");
     ComboBox_StayEvent = Box(options, "ComboBox_StayEvent");
     ComboActionTimes = Box(options, "ComboActionTimes");
-    ComboActionTimes->addItems(QStringList{"ALWAYS"} + Numbers(1, 10));
+    ComboActionTimes->addItems(QStringList{"ALWAYS"} + shell::NumberItems(1, 10));
     ComboActionTimes->setCurrentIndex(0);
     ComboBox_ColorEvent = Box(options, "ComboBox_ColorEvent");
     ComboBox_FontEngEvent = Box(options, "ComboBox_FontEngEvent");
@@ -256,7 +249,7 @@ QWidget* EventPage::BuildTextPage()
     EditText = shell::Named(new QLineEdit("Text", textTab), "EditText");
     LabelCount = shell::Named(new QLabel("Bytes:4", textTab), "LabelCount");
     CBFontTableNumEvent = Box(textTab, "CBFontTableNumEvent");
-    CBFontTableNumEvent->addItems(Numbers(0, 127, 1, " No."));
+    CBFontTableNumEvent->addItems(shell::NumberItems(0, 127, 1, " No."));
     CBFontTableNumEvent->setCurrentIndex(0);
     auto* insertIcon = shell::NamedButton(textTab, "BtnInsertCharIndexEvent", "Insert Icon");
     auto* textOut = shell::NamedButton(textTab, "BtnTextOut", "06: Send Text");
@@ -271,7 +264,7 @@ QWidget* EventPage::BuildTextPage()
     TabSheet5 = shell::Named(new QWidget(textPages_), "TabSheet5");
     auto* linkGrid = new QGridLayout(TabSheet5);
     ComboBoxFileId1 = Box(TabSheet5, "ComboBoxFileId1");
-    ComboBoxFileId1->addItems(Numbers(0, 595, 5));
+    ComboBoxFileId1->addItems(shell::NumberItems(0, 595, 5));
     ComboBoxFileId1->setCurrentText("200");
     auto* link = shell::NamedButton(TabSheet5, "BtnEventPgmLink", "9: Send Link");
     Row(linkGrid, 0, 0, Label(TabSheet5, "File ID:", "Label9"), ComboBoxFileId1);

@@ -37,24 +37,7 @@ std::size_t ReadReply(platform::SerialPort& port, int timeoutMs, ReplyBuffer& re
 
 int BaudCode(int baudRate)
 {
-    switch (baudRate) {
-        case 9600:
-            return 12;
-        case 19200:
-            return 13;
-        case 38400:
-            return 14;
-        case 115200:
-            return 16;
-        case 230400:
-            return 17;
-        case 460800:
-            return 18;
-        case 921600:
-            return 19;
-        default:
-            return 15;
-    }
+    return platform::SpeedCodeForRate(baudRate, 15, 9600);
 }
 
 int SerialExchange(const SerialRequest& request, std::span<const std::uint8_t> bytes, ReplyBuffer& reply,

@@ -28,19 +28,6 @@ namespace shell {
 
 namespace {
 
-std::string EscapeBreaks(const QString& text)
-{
-    std::string out;
-    for (const char c : text.toStdString()) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c != '\r') {
-            out += c;
-        }
-    }
-    return out;
-}
-
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -75,10 +62,10 @@ std::string ShowValue(const QWidget& control)
         return item && list->currentRow() >= 0 ? item->text().toStdString() : std::string();
     }
     if (const auto* memo = qobject_cast<const QPlainTextEdit*>(&control)) {
-        return EscapeBreaks(memo->toPlainText());
+        return EscapeLineBreaks(memo->toPlainText().toStdString());
     }
     if (const auto* memo = qobject_cast<const QTextEdit*>(&control)) {
-        return EscapeBreaks(memo->toPlainText());
+        return EscapeLineBreaks(memo->toPlainText().toStdString());
     }
     if (const auto* spin = qobject_cast<const QSpinBox*>(&control)) {
         return std::to_string(spin->value());
@@ -353,7 +340,7 @@ int BatchRunner::RunLine(const std::string& text)
             }
             QCoreApplication::processEvents();
             if (auto* view = form_.findChild<QPlainTextEdit*>("Memo1")) {
-                Print("[VIEW] " + EscapeBreaks(view->toPlainText()));
+                Print("[VIEW] " + EscapeLineBreaks(view->toPlainText().toStdString()));
             }
         } else if (command == "cell" || command == "select") {
             auto* grid = qobject_cast<QTableWidget*>(control);

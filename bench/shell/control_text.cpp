@@ -130,4 +130,17 @@ void SetRadioIndex(QWidget& group, int index)
     }
 }
 
+std::string EscapeLineBreaks(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c != '\r') {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace shell

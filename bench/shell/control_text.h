@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -35,5 +36,9 @@ std::vector<QRadioButton*> RadioItems(const QWidget& group);
 int RadioIndex(const QWidget& group);
 // Checks item i without running handlers; -1 clears the choice.
 void SetRadioIndex(QWidget& group, int index);
+
+// A text on one line as batch runs print it: each line break as the two characters
+// "\\n", carriage returns dropped.
+std::string EscapeLineBreaks(const std::string& text);
 
 }  // namespace shell

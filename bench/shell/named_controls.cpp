@@ -79,4 +79,11 @@ QButtonGroup* ButtonsOf(const QGroupBox& box)
     return box.findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+QStringList NumberItems(int first, int last, int step, const QString& prefix)
+{
+    QStringList items;
+    for (int n = first; n <= last; n += step) items << prefix + QString::number(n);
+    return items;
+}
+
 }  // namespace shell

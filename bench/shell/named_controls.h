@@ -31,6 +31,8 @@ QGroupBox* NamedGroup(QWidget* parent, const char* name, const QString& title);
 QComboBox* NamedCombo(QWidget* parent, const char* name, const QStringList& items, const QString& chosen);
 // Refills a drop-down list without running its handlers.
 void FillCombo(QComboBox& box, const QStringList& items, const QString& chosen);
+// The item texts prefix + n for n = first, first + step, ... up to last.
+QStringList NumberItems(int first, int last, int step = 1, const QString& prefix = {});
 
 // A radio group: a group box named `name` holding radio buttons "<name>_<i>" in a
 // QButtonGroup whose ids are the positions; `chosen` -1 leaves none chosen, and

@@ -77,33 +77,11 @@ void Fill(QComboBox* box, const QStringList& items, const QString& selected)
     box->setCurrentIndex(box->findText(selected));
 }
 
-QStringList Numbers(int first, int last, int step = 1, const QString& prefix = {})
-{
-    QStringList items;
-    for (int n = first; n <= last; n += step) {
-        items << prefix + QString::number(n);
-    }
-    return items;
-}
-
 struct GridSetup {
     const char* name;
     std::vector<int> widths;
     std::vector<const char*> headers;
 };
-
-std::string EscapeLineBreaks(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c != '\r') {
-            out += c;
-        }
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -225,7 +203,7 @@ QWidget* TForm1::BuildLinkArea()
     GroupBoxCommuPara = Named(new QGroupBox("Commu Port", PanelRs232), "GroupBoxCommuPara");
     auto* grid = new QGridLayout(GroupBoxCommuPara);
     CBComPort1 = Named(new QComboBox(GroupBoxCommuPara), "CBComPort1");
-    CBComPort1->addItems(Numbers(1, 30, 1, "COM"));
+    CBComPort1->addItems(NumberItems(1, 30, 1, "COM"));
     CBComBaud1 = Named(new QComboBox(GroupBoxCommuPara), "CBComBaud1");
     CBComBaud1->addItems({"9600", "19200", "38400", "57600", "115200", "230400", "460800", "921600"});
     CBComBaud1->setCurrentIndex(3);
@@ -337,7 +315,7 @@ void TForm1::FormCreate()
 void TForm1::FillStartLists()
 {
     // The variable page fills CBVarID for its chosen type itself.
-    const QStringList fontTables = Numbers(0, 127, 1, " No.");
+    const QStringList fontTables = NumberItems(0, 127, 1, " No.");
     for (const char* name : {"CBFontTableNum", "CBFontTableNumEvent", "CBFontTableNumEvent2"}) {
         Fill(findChild<QComboBox*>(name), fontTables, " No.0");
     }
@@ -346,12 +324,12 @@ void TForm1::FillStartLists()
         letters << QString(QChar(c));
     }
     Fill(findChild<QComboBox*>("CBPgmGroup"), letters, "A");
-    Fill(ComboBoxLong, Numbers(0, 25), "5");
-    Fill(findChild<QComboBox*>("ComboBoxFileName"), Numbers(0, 1000, 5), "200");
-    Fill(findChild<QComboBox*>("CBStartProgram"), Numbers(0, 1023), "0");
-    Fill(findChild<QComboBox*>("CBEndProgram"), Numbers(0, 1023), "999");
-    Fill(findChild<QComboBox*>("CBProgramStart"), Numbers(1, 9), "1");
-    Fill(findChild<QComboBox*>("CBProgramEnd"), Numbers(1, 9), "1");
+    Fill(ComboBoxLong, NumberItems(0, 25), "5");
+    Fill(findChild<QComboBox*>("ComboBoxFileName"), NumberItems(0, 1000, 5), "200");
+    Fill(findChild<QComboBox*>("CBStartProgram"), NumberItems(0, 1023), "0");
+    Fill(findChild<QComboBox*>("CBEndProgram"), NumberItems(0, 1023), "999");
+    Fill(findChild<QComboBox*>("CBProgramStart"), NumberItems(1, 9), "1");
+    Fill(findChild<QComboBox*>("CBProgramEnd"), NumberItems(1, 9), "1");
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -380,16 +358,16 @@ void TForm1::FormShow()
     LoadScriptLists();
     ApplyLanguage();
 
-    Fill(findChild<QComboBox*>("ComboBoxFileId"), Numbers(0, 595, 5), "160");
-    Fill(findChild<QComboBox*>("ComboBoxFileId1"), Numbers(0, 595, 5), "200");
+    Fill(findChild<QComboBox*>("ComboBoxFileId"), NumberItems(0, 595, 5), "160");
+    Fill(findChild<QComboBox*>("ComboBoxFileId1"), NumberItems(0, 595, 5), "200");
     if (auto* list = findChild<QListWidget*>("ListBoxPgm"); list && list->count() > 0) {
         const QSignalBlocker blocker(list);
         list->setCurrentRow(0);
         sendTextPage_->ListBoxPgmClick();
     }
     SetUpGrids();
-    Fill(findChild<QComboBox*>("CBRamVarID"), Numbers(0, 15, 1, "Ram Var "), "Ram Var 0");
-    Fill(findChild<QComboBox*>("CBFlashVarID"), Numbers(0, 127, 1, "Flash Var "), "Flash Var 0");
+    Fill(findChild<QComboBox*>("CBRamVarID"), NumberItems(0, 15, 1, "Ram Var "), "Ram Var 0");
+    Fill(findChild<QComboBox*>("CBFlashVarID"), NumberItems(0, 127, 1, "Flash Var "), "Flash Var 0");
     LoadLinkSettings();
 
     if (auto* eventText = findChild<QWidget*>("TabEvent_Text")) {
