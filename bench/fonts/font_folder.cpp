@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
-    const auto fold = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
+    const auto fold = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
                                         [&](char x, char y) { return fold(x) == fold(y); });
     if (mismatch.first == a.end() || mismatch.second == b.end()) {

@@ -8,7 +8,8 @@
 namespace fonts {
 
 // The plain files of a folder (regular files, not hidden ones), by name ignoring
-// letter case; names only. Empty when the folder cannot be read.
+// letter case, letters compared as small ones (so "[" and "_" come before letters);
+// names only. Empty when the folder cannot be read.
 std::vector<std::string> PlainFiles(const std::string& folder);
 
 // The file list of a font folder: one row per plain file, from its size and first

@@ -16,7 +16,7 @@ std::string Folded(const FileRow& row)
     std::string key;
     for (std::size_t c = kFontId; c < kColumns; ++c) {
         for (const char ch : row[c])
-            key.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
+            key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
         key.push_back('/');
     }
     return key;

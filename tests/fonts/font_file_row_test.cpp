@@ -87,15 +87,18 @@ TEST(FontFolder, ListsPlainFilesIgnoringCaseWithTheirHeaders)
     fontstest::WriteFile(dir.File("b.bin"), fontstest::FontBytes({.id = 0x0201, .name = "B"}));
     fontstest::WriteFile(dir.File("A.bin"), {'x'});
     fontstest::WriteFile(dir.File("c.txt"), {});
+    fontstest::WriteFile(dir.File("[00100000]_x.bin"), {});
     fontstest::WriteFile(dir.File(".hidden"), {'F', 'T'});
     std::filesystem::create_directory(dir.File("sub"));
     const fonts::FileRows rows = fonts::ScanFontFolder(dir.Path());
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0][fonts::kFileName], "A.bin");
-    EXPECT_EQ(rows[1][fonts::kFileName], "b.bin");
-    EXPECT_EQ(rows[1][fonts::kFontId], "FT0201");
-    EXPECT_EQ(rows[2][fonts::kNo], "3");
-    EXPECT_EQ(rows[2][fonts::kBytes], "0");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][fonts::kFileName], "[00100000]_x.bin");
+    EXPECT_EQ(rows[0][fonts::kAddress], "00100000");
+    EXPECT_EQ(rows[1][fonts::kFileName], "A.bin");
+    EXPECT_EQ(rows[2][fonts::kFileName], "b.bin");
+    EXPECT_EQ(rows[2][fonts::kFontId], "FT0201");
+    EXPECT_EQ(rows[3][fonts::kNo], "4");
+    EXPECT_EQ(rows[3][fonts::kBytes], "0");
     EXPECT_TRUE(fonts::ScanFontFolder(dir.File("missing")).empty());
 }
 
