@@ -68,7 +68,6 @@ public:
     {
         links::MonitorLog(*this, tag, text, separator);
     }
-    void ClearMonitor() override {}
     void SetStatusText(const std::string&) override {}
     platform::Profile Settings() const override { return platform::Profile(home_ + "/setup.cfg"); }
     std::string HomeFolder() const override { return home_; }

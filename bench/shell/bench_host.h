@@ -38,6 +38,9 @@ public:
     virtual int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) = 0;
     // A monitor line "[" + tag + "]: " + text, with the separator when asked.
     virtual void MonitorLog(const std::string& tag, const std::string& text, bool separator) = 0;
+    // Removes every line of MemoOut, as its clear button does. Hosts without a
+    // monitor to show keep the default.
+    virtual void ClearMonitor() {}
     virtual void SetStatusText(const std::string& text) = 0;  // LabelMsg
 
     // setup.cfg in the bench's home folder.

@@ -47,6 +47,7 @@
 #include "bench/shell/chinese_captions.h"
 #include "bench/shell/click_label.h"
 #include "bench/shell/control_text.h"
+#include "bench/shell/dialog_filter.h"
 #include "bench/shell/link_settings.h"
 #include "bench/shell/named_controls.h"
 #include "bench/shell/script_lists.h"
@@ -767,7 +768,7 @@ std::string TForm1::OpenFileNameIn(const std::string& title, const std::string& 
     if (batch_) {
         return NextFileAnswer();
     }
-    return QFileDialog::getOpenFileName(this, Q(title), Q(folder), Q(filter)).toStdString();
+    return QFileDialog::getOpenFileName(this, Q(title), Q(folder), Q(DialogFilter(filter))).toStdString();
 }
 
 std::string TForm1::SaveFileName(const std::string& title, const std::string& filter, const std::string& folder,
@@ -776,7 +777,8 @@ std::string TForm1::SaveFileName(const std::string& title, const std::string& fi
     if (batch_) {
         return NextFileAnswer();
     }
-    return QFileDialog::getSaveFileName(this, Q(title), Q(folder + "/" + name), Q(filter)).toStdString();
+    return QFileDialog::getSaveFileName(this, Q(title), Q(folder + "/" + name), Q(DialogFilter(filter)))
+        .toStdString();
 }
 
 bool TForm1::OpenWithDesktop(const std::string& path)

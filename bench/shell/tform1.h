@@ -77,6 +77,7 @@ public:
     const links::ReplyBuffer& Reply() const override { return session_.Reply(); }
     int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) override;
     void MonitorLog(const std::string& tag, const std::string& text, bool separator) override;
+    void ClearMonitor() override { SpeedButton1Click(); }
     void SetStatusText(const std::string& text) override;
     platform::Profile Settings() const override;
     std::string HomeFolder() const override { return home_; }

@@ -49,6 +49,7 @@ public:
     const links::ReplyBuffer& Reply() const override { return reply_; }
     int ExchangeBytes(std::span<const std::uint8_t> wire, bool log) override;
     void MonitorLog(const std::string& tag, const std::string& text, bool separator) override;
+    void ClearMonitor() override { monitorLines.clear(); }
     void SetStatusText(const std::string& text) override { statusText = text; }
     platform::Profile Settings() const override;
     std::string HomeFolder() const override { return home_; }
