@@ -1,7 +1,8 @@
 // Writes a 1 MB font through the bench's font writer to a virtual sign on a pty paced
 // like a serial line, compares the time with the line's own time for the same bytes,
-// measures the bench's time per page on an unpaced pty, and times the scan of a
-// folder of 1,000 font files.
+// measures the bench's time per page on an unpaced pty (the writer alone, and the
+// window running it from a batch script), and times the scan of a folder of 1,000
+// font files.
 
 #include <unistd.h>
 
@@ -180,9 +181,44 @@ WriteFigures WriteThroughWriter(const std::string& simPath, const std::string& s
     return f;
 }
 
+// The same write through the window: signbench runs a batch script that opens the
+// font and sends it on COM1, mapped to the sign's pty. The window's time is that of
+// the script minus the same script without the send.
+double WindowSeconds(const std::string& binFolder, const std::string& scratch, const std::string& name,
+                     const std::vector<std::uint8_t>& file, int baud, bool paced, bool& ok)
+{
+    std::vector<std::string> args = {"--pty", scratch + "/" + name + ".pty"};
+    if (paced) args.insert(args.end(), {"--baud", std::to_string(baud)});
+    benchsupport::SimChild sim(binFolder + "/signsim", args);
+    const fs::path home = fs::path(scratch) / (name + "_home");
+    fs::create_directories(home / "_font");
+    WriteFile(home / "_font" / "font.bin", file);
+    std::ofstream(home / "setup.cfg") << "[SERIALPORTS]\nCOM1=" << sim.Field("pty") << "\n";
+    const auto run = [&](bool send) {
+        std::ofstream(home / "script.txt")
+            << "choose CBComBaud1 " << baud << "\nfile " << (home / "_font" / "font.bin").string()
+            << "\nclick BtnOpenFont\nclick Button2\nselect StringGridWriteFont 1\n"
+            << (send ? "click suiButton21\n" : "");
+        const std::string command = "'" + binFolder + "/signbench' --home '" + home.string() + "' --batch '" +
+                                    (home / "script.txt").string() + "' > '" + (home / "out.txt").string() +
+                                    "' 2>/dev/null";
+        const auto start = std::chrono::steady_clock::now();
+        const int status = std::system(command.c_str());
+        ok = ok && status == 0;
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    ok = true;
+    const double without = run(false);
+    const double with = run(true);
+    std::ifstream out(home / "out.txt");
+    const std::string text((std::istreambuf_iterator<char>(out)), std::istreambuf_iterator<char>());
+    ok = ok && text.find("[MWRD]: total 1") != std::string::npos;
+    return with - without;
+}
+
 int Usage()
 {
-    std::cerr << "usage: bench-fonts [--size BYTES] [--baud N] [--files N]\n";
+    std::cerr << "usage: bench-fonts [--size BYTES] [--baud N] [--files N] [--window-paced]\n";
     return 2;
 }
 
@@ -193,9 +229,12 @@ int main(int argc, char** argv)
     std::size_t size = 1 << 20;
     int baud = 115200;
     int files = 1000;
+    bool windowPaced = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--size" || arg == "--baud" || arg == "--files") && i + 1 < argc) {
+        if (arg == "--window-paced") {
+            windowPaced = true;
+        } else if ((arg == "--size" || arg == "--baud" || arg == "--files") && i + 1 < argc) {
             const long value = std::atol(argv[++i]);
             if (value <= 0) return Usage();
             if (arg == "--size") size = static_cast<std::size_t>(value);
@@ -206,7 +245,8 @@ int main(int argc, char** argv)
         }
     }
     try {
-        const std::string simPath = platform::DirectoryOf(platform::SelfPath()) + "/signsim";
+        const std::string binFolder = platform::DirectoryOf(platform::SelfPath());
+        const std::string simPath = binFolder + "/signsim";
         if (access(simPath.c_str(), X_OK) != 0) {
             std::cerr << "bench-fonts: no signsim beside this program (" << simPath << ")\n";
             return 1;
@@ -228,6 +268,21 @@ int main(int argc, char** argv)
             "(goal at most 1.05)%s\n",
             baud, paced.seconds, lineSeconds, paced.seconds / lineSeconds, paced.written ? "" : " (FAILED)");
 
+        bool windowOk = access((binFolder + "/signbench").c_str(), X_OK) == 0;
+        if (windowOk) {
+            const double window =
+                WindowSeconds(binFolder, scratch.Path(), "window", font, baud, false, windowOk);
+            std::printf(
+                "the window's font download (signbench --batch), unpaced pty: %.2f s, %.3f ms per page%s\n",
+                window, window * 1e3 / static_cast<double>(unpaced.pages), windowOk ? "" : " (FAILED)");
+            if (windowPaced) {
+                const double windowLine =
+                    WindowSeconds(binFolder, scratch.Path(), "windowpaced", font, baud, true, windowOk);
+                std::printf("the window's font download, pty paced at %d baud: %.2f s; ratio %.3f%s\n", baud,
+                            windowLine, windowLine / lineSeconds, windowOk ? "" : " (FAILED)");
+            }
+        }
+
         const fs::path folder = fs::path(scratch.Path()) / "folder";
         fs::create_directories(folder);
         for (int i = 0; i < files; ++i) {
@@ -241,7 +296,7 @@ int main(int argc, char** argv)
             std::chrono::duration<double>(std::chrono::steady_clock::now() - scan0).count();
         std::printf("scan of a folder of %zu font files: %.1f ms (%.1f us per file)\n", rows.size(),
                     scanSeconds * 1e3, scanSeconds * 1e6 / static_cast<double>(rows.size()));
-        return unpaced.written && paced.written && static_cast<int>(rows.size()) == files ? 0 : 1;
+        return unpaced.written && paced.written && windowOk && static_cast<int>(rows.size()) == files ? 0 : 1;
     } catch (const std::exception& e) {
         std::cerr << "bench-fonts: " << e.what() << '\n';
         return 1;

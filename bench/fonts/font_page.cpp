@@ -460,8 +460,10 @@ void FontPage::suiButton21Click()
     }
     if (host_.Confirm(
             "Sure to download font? \n  It will take maybe 10 seconds to 10 minutes to download font?")) {
-        if (const auto signId = SignId())
-            fonts::FontWriter(host_, *signId).WriteTempFontsToSign(temp.string(), made);
+        // A sign id that is no number stops here, after its one conversion box.
+        const auto signId = SignId();
+        if (!signId) return;
+        fonts::FontWriter(host_, *signId).WriteTempFontsToSign(temp.string(), made);
     }
     BtnReadFontListClick();
 }

@@ -171,6 +171,17 @@ TEST_P(FontSignPageTest, APageAnsweredWithFewerThanFourBytesEndsTheDownload)
               "7E 01 FE FE 00 04 46 4F 4E 54 FF FF 7E 00 ");  // the list is read again
 }
 
+TEST_P(FontSignPageTest, ASignIdThatIsNoNumberSendsNothing)
+{
+    Start();
+    PrepareTwoFonts();
+    host.signIdText = "x1";
+    Click("suiButton21");
+    EXPECT_EQ(host.boxes.size(), 2u);  // the question, then one conversion box
+    EXPECT_TRUE(host.exchanged.empty());
+    EXPECT_TRUE(host.SentFrames().empty());
+}
+
 TEST_P(FontSignPageTest, NoFontFolderChosen)
 {
     Start();
