@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <vector>
 
 #include "bench/images/ogif_frames.h"
 
@@ -30,26 +29,6 @@ std::string FileLongText(std::uint64_t size)
 {
     return "File Long: " + std::to_string(size) + " Bytes, Total: " + std::to_string(OgifPageCount(size)) +
            " Pages";
-}
-
-std::string DialogFilter(std::string_view pairs)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t bar = pairs.find('|', start);
-        parts.emplace_back(pairs.substr(start, bar == std::string_view::npos ? bar : bar - start));
-        if (bar == std::string_view::npos) break;
-        start = bar + 1;
-    }
-    std::string filter;
-    for (std::size_t k = 0; k + 1 < parts.size(); k += 2) {
-        std::string pattern = parts[k + 1];
-        std::replace(pattern.begin(), pattern.end(), ';', ' ');
-        if (!filter.empty()) filter += ";;";
-        filter += parts[k] + " (" + pattern + ")";
-    }
-    return filter;
 }
 
 }  // namespace images

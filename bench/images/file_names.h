@@ -17,8 +17,4 @@ int DownloadTypeIndex(std::string_view path);
 // "File Long: S Bytes, Total: T Pages".
 std::string FileLongText(std::uint64_t size);
 
-// A dialog filter written as "name|pattern|name|pattern" in the form a Qt file
-// dialog takes ("name (pattern);;...").
-std::string DialogFilter(std::string_view pairs);
-
 }  // namespace images

@@ -85,8 +85,8 @@ void MakeXbmpPage::CheckBoxBlueClick() { BtnBitmapClick(); }
 
 void MakeXbmpPage::BtnSaveObmpClick()
 {
-    std::string path = host_.SaveFileName("Save OBMP", images::DialogFilter(kSaveDialog1Filter),
-                                          host_.HomeFolder(), kSaveDialog1FileName);
+    std::string path =
+        host_.SaveFileName("Save OBMP", kSaveDialog1Filter, host_.HomeFolder(), kSaveDialog1FileName);
     if (path.empty()) return;
     path = images::WithExtension(path, ".obmp");
     const std::string widthText = ui_->EditBitmapWidth->text().toStdString();

@@ -6,7 +6,7 @@
 namespace images {
 
 // What the picture dialogs offer: the formats Qt reads that users have.
-inline constexpr char kPictureFilter[] = "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;All files (*)";
+inline constexpr char kPictureFilter[] = "Pictures|*.bmp;*.png;*.jpg;*.jpeg;*.gif|All files|*.*";
 
 struct LoadedPicture {
     QImage image;

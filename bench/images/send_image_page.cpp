@@ -56,7 +56,7 @@ void SendImagePage::SetImageFile(const QString& path) { ui_->EditOGif->setText(p
 
 void SendImagePage::BtnOgifOpenClick()
 {
-    const std::string path = host_.OpenFileName("Open", images::DialogFilter(kOpenDialog1Filter));
+    const std::string path = host_.OpenFileName("Open", kOpenDialog1Filter);
     if (path.empty()) return;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);

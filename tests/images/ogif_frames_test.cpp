@@ -189,14 +189,4 @@ TEST(DownloadFileNames, ExtensionOfTheFileNameIsReplaced)
     for (const Case& c : cases) EXPECT_EQ(images::WithExtension(c.path, c.extension), c.expected) << c.path;
 }
 
-TEST(DownloadFileNames, DialogFilterInQtForm)
-{
-    EXPECT_EQ(images::DialogFilter("*.obmp|*.obmp"), "*.obmp (*.obmp)");
-    EXPECT_EQ(images::DialogFilter(
-                  "*.obmp;*.ogif;*.xgif;*.xbmp|*.ogif;*.obmp;*.xgif;*.xbmp|*.txt|*.txt|*.otxt|*.otxt|"
-                  "*.bmp|*.bmp|*.xbmp|*.xbmp"),
-              "*.obmp;*.ogif;*.xgif;*.xbmp (*.ogif *.obmp *.xgif *.xbmp);;*.txt (*.txt);;*.otxt (*.otxt);;"
-              "*.bmp (*.bmp);;*.xbmp (*.xbmp)");
-}
-
 }  // namespace
