@@ -105,11 +105,12 @@ TEST(Batch, ASignIdOutsideTwoBytesIsRefusedOnEveryPage)
     testsupport::TempDir home;
     testsupport::SimProcess sign({});
     std::string script = "choose RadioGroupCommu TCP/IP\nset EditTcpip " + sign.TcpHost() + ":" +
-                         std::to_string(sign.TcpPort()) + "\nset Edit5 Hello\n";
+                         std::to_string(sign.TcpPort()) + "\nset Edit5 Hello\nset EditOGif picture.obmp\n";
     const char* const sends[] = {"BtnSendTime", "BtnSendOtxt", "BtnExitEvent"};
     for (const char* id : {"65536", "-1"}) {
         script += std::string("set EditSignEdit ") + id + "\n";
         for (const char* button : sends) script += std::string("click ") + button + "\n";
+        script += "click BtnOgif\n";
     }
     script += "set EditSignEdit 65535\n";
     for (const char* button : sends) script += std::string("click ") + button + "\n";
@@ -124,8 +125,8 @@ TEST(Batch, ASignIdOutsideTwoBytesIsRefusedOnEveryPage)
             ++n;
         return n;
     };
-    EXPECT_EQ(count("[BOX] '65536' is not a valid sign id (0 to 65535)\n"), 3) << run.output;
-    EXPECT_EQ(count("[BOX] '-1' is not a valid sign id (0 to 65535)\n"), 3) << run.output;
+    EXPECT_EQ(count("[BOX] '65536' is not a valid sign id (0 to 65535)\n"), 4) << run.output;
+    EXPECT_EQ(count("[BOX] '-1' is not a valid sign id (0 to 65535)\n"), 4) << run.output;
     // Only the three sends with sign 65535 went out.
     EXPECT_EQ(count("[PORT]: Send " + sign.TcpHost()), 3) << run.output;
 }
