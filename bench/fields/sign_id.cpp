@@ -8,8 +8,7 @@ SignIdField ParseSignId(std::string_view text)
 {
     const IntegerField number = ParseIntegerField(text, LeadingBlanks::Skip);
     if (!number.value) return {std::nullopt, number.error};
-    if (*number.value < 0 || *number.value > 0xFFFF)
-        return {std::nullopt, "'" + std::string(text) + "' is not a valid sign id (0 to 65535)"};
+    if (*number.value < 0 || *number.value > 0xFFFF) return {std::nullopt, NotIntegerMessage(text)};
     return {static_cast<std::uint16_t>(*number.value), {}};
 }
 

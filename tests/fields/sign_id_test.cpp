@@ -17,11 +17,11 @@ TEST(SignId, TwoBytesOrTheConversionBox)
         {"65535", 0xFFFF, ""},
         {" 12", 12, ""},
         {"+7", 7, ""},
-        // Beyond two bytes: refused, not cut to 0 or 65535.
-        {"65536", std::nullopt, "'65536' is not a valid sign id (0 to 65535)"},
-        {"-1", std::nullopt, "'-1' is not a valid sign id (0 to 65535)"},
-        {"2147483647", std::nullopt, "'2147483647' is not a valid sign id (0 to 65535)"},
-        // No number at all: the usual conversion message.
+        // Beyond two bytes: refused like no number, not cut to 0 or 65535.
+        {"65536", std::nullopt, "'65536' is not a valid integer value"},
+        {"-1", std::nullopt, "'-1' is not a valid integer value"},
+        {"2147483647", std::nullopt, "'2147483647' is not a valid integer value"},
+        // No number at all.
         {"", std::nullopt, "'' is not a valid integer value"},
         {"1 ", std::nullopt, "'1 ' is not a valid integer value"},
         {"99999999999", std::nullopt, "'99999999999' is not a valid integer value"},

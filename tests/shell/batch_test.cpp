@@ -125,8 +125,8 @@ TEST(Batch, ASignIdOutsideTwoBytesIsRefusedOnEveryPage)
             ++n;
         return n;
     };
-    EXPECT_EQ(count("[BOX] '65536' is not a valid sign id (0 to 65535)\n"), 4) << run.output;
-    EXPECT_EQ(count("[BOX] '-1' is not a valid sign id (0 to 65535)\n"), 4) << run.output;
+    EXPECT_EQ(count("[BOX] '65536' is not a valid integer value\n"), 4) << run.output;
+    EXPECT_EQ(count("[BOX] '-1' is not a valid integer value\n"), 4) << run.output;
     // Only the three sends with sign 65535 went out.
     EXPECT_EQ(count("[PORT]: Send " + sign.TcpHost()), 3) << run.output;
 }
