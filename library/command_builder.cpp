@@ -1,8 +1,11 @@
 #include "library/command_builder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <cerrno>
 #include <optional>
 
 #include "library/frame_input.h"
@@ -17,10 +20,21 @@ namespace {
 constexpr int kMaxParameters = 1024;
 constexpr int kMaxHead = 4;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// Owns a descriptor and closes it.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
 };
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The parameter that goes on over further frames: the last FILE of the command.
 struct FileChunks {
@@ -48,15 +62,26 @@ std::uint32_t StartAddress(std::optional<std::string> init)
     return address;
 }
 
-// Reads up to `count` bytes at `offset`; nullopt when the file cannot be opened or read.
+// Reads up to `count` bytes at `offset` of a regular file; nullopt when it is none or
+// cannot be read. A FIFO would block and a device may never end (or change state
+// when opened), so neither is opened at all; the descriptor is opened without
+// blocking and checked again, in case the name changed in between.
 std::optional<std::vector<std::uint8_t>> ReadChunk(const std::string& path, long offset, std::size_t count)
 {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    if (offset > 0 && std::fseek(file.get(), offset, SEEK_SET) != 0) return std::nullopt;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::vector<std::uint8_t> bytes(count);
-    const std::size_t got = count ? std::fread(bytes.data(), 1, count, file.get()) : 0;
-    if (std::ferror(file.get())) return std::nullopt;
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::pread(fd.Get(), bytes.data() + got, count - got,
+                                  static_cast<off_t>(offset) + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
     bytes.resize(got);
     return bytes;
 }

@@ -47,7 +47,8 @@ std::optional<long long> DecimalValue(std::string_view text)
 
 std::string ProfileSnapshot::Index(std::string_view section, std::string_view key)
 {
-    return Lower(section) + "\n" + Lower(key);
+    // Names in the file are read trimmed, so the names looked up are trimmed too.
+    return Lower(Trim(section)) + "\n" + Lower(Trim(key));
 }
 
 ProfileSnapshot::ProfileSnapshot(std::string_view content)

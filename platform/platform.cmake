@@ -1,5 +1,6 @@
 # The small layers in place of the platform interfaces: no Qt, plain POSIX.
 add_library(signplatform STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk.cpp

@@ -18,43 +18,6 @@ namespace platform {
 
 namespace {
 
-// Owns a descriptor; closes it unless released.
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    int Get() const { return fd_; }
-    int Release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-bool WriteAll(int fd, std::string_view content)
-{
-    while (!content.empty()) {
-        ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Writes through a symbolic link to the file it names, so the link stays a link.
-std::string ResolvedTarget(const std::string& path)
-{
-    std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
-    return real ? std::string(real.get()) : path;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanks(std::string_view text)
@@ -74,27 +37,29 @@ std::optional<Int> ParseWhole(std::string_view text, int base)
     return value;
 }
 
-// Settings files are small text files; anything bigger is not ours to rewrite.
+// The file's content; nullopt with absent set when there is no such file.
 std::optional<std::string> ReadExisting(const std::string& path, bool& absent)
 {
-    absent = false;
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        absent = (errno == ENOENT);
-        return std::nullopt;
-    }
-    std::string content;
-    char buffer[16384];
-    for (;;) {
-        ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
+    auto content = ReadWholeFile(path);
+    struct stat info {};
+    absent = !content && ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
     return content;
+}
+
+// The bench's integers: decimal, or "0x" hex as an unsigned bit pattern so that
+// 0xFFFFFFFF reads as it is written; anything else gives the fallback.
+long long BenchInt(const std::optional<std::string>& raw, long long fallback)
+{
+    if (!raw) return fallback;
+    std::string_view text = TrimBlanks(*raw);
+    std::optional<long long> value;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        if (auto bits = ParseWhole<unsigned long long>(text.substr(2), 16); bits && *bits <= LLONG_MAX)
+            value = static_cast<long long>(*bits);
+    } else {
+        value = ParseWhole<long long>(text, 10);
+    }
+    return value.value_or(fallback);
 }
 
 // Names that would change the shape of the file when written are refused.
@@ -111,41 +76,6 @@ bool SafeName(std::string_view name, bool isSection)
 bool SafeValue(std::string_view value) { return value.find_first_of("\r\n") == std::string_view::npos; }
 
 }  // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string& path)
-{
-    bool absent = false;
-    return ReadExisting(path, absent);
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view content)
-{
-    const std::string target = ResolvedTarget(path);
-    std::vector<char> pattern(target.begin(), target.end());
-    const std::string suffix = ".tmp-XXXXXX";
-    pattern.insert(pattern.end(), suffix.begin(), suffix.end());
-    pattern.push_back('\0');
-
-    UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (fd.Get() < 0) return false;
-    const std::string temporary(pattern.data());
-
-    // Keep the old file's permissions; a new file gets the usual ones under the umask.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        ::fchmod(fd.Get(), old.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd.Get(), 0666 & ~mask);
-    }
-
-    bool ok = WriteAll(fd.Get(), content);
-    ok = (::close(fd.Release()) == 0) && ok;
-    if (ok) ok = (::rename(temporary.c_str(), target.c_str()) == 0);
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
-}
 
 Profile::Profile(std::string path) : path_(std::move(path)) {}
 
@@ -171,18 +101,7 @@ std::string Profile::ReadText(std::string_view section, std::string_view key, st
 
 long long Profile::ReadInt(std::string_view section, std::string_view key, long long fallback) const
 {
-    auto raw = ReadRaw(section, key);
-    if (!raw) return fallback;
-    std::string_view text = TrimBlanks(*raw);
-    std::optional<long long> value;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        // Hex as an unsigned bit pattern, so 0xFFFFFFFF reads as it is written.
-        if (auto bits = ParseWhole<unsigned long long>(text.substr(2), 16); bits && *bits <= LLONG_MAX)
-            value = static_cast<long long>(*bits);
-    } else {
-        value = ParseWhole<long long>(text, 10);
-    }
-    return value.value_or(fallback);
+    return BenchInt(ReadRaw(section, key), fallback);
 }
 
 std::optional<std::string> Profile::ReadLibText(std::string_view section, std::string_view key) const
@@ -204,14 +123,20 @@ long long Profile::ReadLibInt(std::string_view section, std::string_view key, lo
 
 bool Profile::Write(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (!SafeName(section, true) || !SafeName(key, false) || !SafeValue(value)) return false;
+    return Update([&](ProfileChange& change) { change.Write(section, key, value); });
+}
+
+bool Profile::Update(const std::function<void(ProfileChange&)>& change)
+{
     bool absent = false;
     auto content = ReadExisting(path_, absent);
     if (!content && !absent) return false;  // unreadable: never replace what we could not read
     if (content && ::access(path_.c_str(), W_OK) != 0) return false;  // a read-only file stays as it is
 
     ProfileText text(content.value_or(std::string()));
-    text.Set(section, key, value);
+    ProfileChange edit(text);
+    change(edit);
+    if (edit.Refused()) return false;
     return WriteFileAtomically(path_, text.Render());
 }
 
@@ -229,6 +154,27 @@ bool Profile::EraseSection(std::string_view section)
     if (!text.EraseSection(section)) return true;
     if (::access(path_.c_str(), W_OK) != 0) return false;
     return WriteFileAtomically(path_, text.Render());
+}
+
+std::optional<std::string> ProfileChange::ReadRaw(std::string_view section, std::string_view key) const
+{
+    return text_.Find(section, key);
+}
+
+long long ProfileChange::ReadInt(std::string_view section, std::string_view key, long long fallback) const
+{
+    return BenchInt(ReadRaw(section, key), fallback);
+}
+
+void ProfileChange::Write(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!SafeName(section, true) || !SafeName(key, false) || !SafeValue(value)) refused_ = true;
+    if (!refused_) text_.Set(section, key, value);
+}
+
+void ProfileChange::WriteInt(std::string_view section, std::string_view key, long long value)
+{
+    Write(section, key, std::to_string(value));
 }
 
 }  // namespace platform

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/atomic_file.h"
+#include "platform/profile_text.h"
 
 namespace platform {
 
@@ -10,6 +14,7 @@ namespace platform {
 // match without regard to case; other lines and comments are kept. Nothing is
 // cached: every call reads the file, and every change is on disk (written to a
 // temporary file and renamed over the old one) when the call returns.
+class ProfileChange;
 class Profile {
 public:
     explicit Profile(std::string path);
@@ -39,13 +44,34 @@ public:
     // Removes the section line and all its keys (every section of that name).
     bool EraseSection(std::string_view section);
 
+    // Several changes as one: `change` reads and edits the file's text in memory, and
+    // the result replaces the file once, so a kill or a failed write leaves the old
+    // file or the new one, never a part of the change. False, with the file as it
+    // was, when it cannot be read or written or a change was refused.
+    bool Update(const std::function<void(ProfileChange&)>& change);
+
 private:
     std::string path_;
 };
 
-// Writes a whole file atomically: a temporary file beside it, then rename.
-bool WriteFileAtomically(const std::string& path, std::string_view content);
-// The whole file, or nullopt when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The file's text while a Profile::Update runs: reads see the changes made so far.
+class ProfileChange {
+public:
+    explicit ProfileChange(ProfileText& text) : text_(text) {}
+
+    std::optional<std::string> ReadRaw(std::string_view section, std::string_view key) const;
+    // The bench's flavour, as Profile::ReadInt.
+    long long ReadInt(std::string_view section, std::string_view key, long long fallback) const;
+
+    // A name or value that would change the shape of the file refuses the whole change.
+    void Write(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInt(std::string_view section, std::string_view key, long long value);
+
+    bool Refused() const { return refused_; }
+
+private:
+    ProfileText& text_;
+    bool refused_ = false;
+};
 
 }  // namespace platform

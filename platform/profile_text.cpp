@@ -71,6 +71,8 @@ ProfileText::Line ProfileText::Classify(std::string body, std::string end)
 
 std::optional<ProfileText::Span> ProfileText::FirstSection(std::string_view section) const
 {
+    // Names in the file are read trimmed; a name asked for with blanks around it is the same name.
+    section = Trimmed(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (lines_[i].kind != Kind::Section || !SameName(lines_[i].name, section)) continue;
         std::size_t end = i + 1;
@@ -82,6 +84,7 @@ std::optional<ProfileText::Span> ProfileText::FirstSection(std::string_view sect
 
 std::optional<std::size_t> ProfileText::KeyIn(Span span, std::string_view key) const
 {
+    key = Trimmed(key);
     for (std::size_t i = span.header + 1; i < span.end; ++i)
         if (lines_[i].kind == Kind::Key && SameName(lines_[i].name, key)) return i;
     return std::nullopt;
@@ -120,12 +123,12 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
             if (lines_[i].kind == Kind::Key) after = i;
         if (lines_[after].end.empty()) lines_[after].end = end;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                      Classify(std::string(key) + "=" + std::string(value), end));
+                      Classify(std::string(Trimmed(key)) + "=" + std::string(value), end));
         return;
     }
     if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = end;
-    lines_.push_back(Classify("[" + std::string(section) + "]", end));
-    lines_.push_back(Classify(std::string(key) + "=" + std::string(value), end));
+    lines_.push_back(Classify("[" + std::string(Trimmed(section)) + "]", end));
+    lines_.push_back(Classify(std::string(Trimmed(key)) + "=" + std::string(value), end));
 }
 
 bool ProfileText::EraseSection(std::string_view section)

@@ -10,6 +10,8 @@
 namespace sim {
 namespace {
 
+constexpr long long kMaxBaud = 4'000'000;
+
 std::optional<long long> ParseNumber(std::string_view text, long long max)
 {
     long long value = 0;
@@ -39,9 +41,11 @@ CommandLine Fail(std::string message) { return {std::nullopt, std::move(message)
 std::string Usage()
 {
     return "usage: signsim [options]\n"
-           "  --tcp ADDRESS:PORT    listen on TCP (default 127.0.0.1:2015 without --pty; port 0: a free port)\n"
+           "  --tcp ADDRESS:PORT    listen on TCP (default 127.0.0.1:2015 without --pty; port 0: a free "
+           "port)\n"
            "  --pty LINK            offer a pseudo-terminal; LINK becomes a symlink to its device\n"
            "  --log FILE            write received frames and anomalies to FILE\n"
+           "  --baud N              pace the pty like a serial line at N baud (10 bits a byte)\n"
            "  --fault KIND          silent, late:MS, pieces:MS, badcheck, unframed, drop, status:XX,\n"
            "                        noend, flood:N, prefix:HEX (may be given more than once)\n"
            "  --fault-count N       apply the faults to the first N frames only\n"
@@ -78,6 +82,11 @@ CommandLine ParseCommandLine(std::span<const std::string> args)
         } else if (name == "log") {
             if (value.empty()) return Fail("--log needs a file path");
             config.logFile = value;
+        } else if (name == "baud") {
+            const auto baud = ParseNumber(value, kMaxBaud);
+            if (!baud || *baud == 0)
+                return Fail("--baud wants a speed from 1 to 4000000, not \"" + value + "\"");
+            config.baud = static_cast<long>(*baud);
         } else if (name == "fault") {
             if (std::string error = AddFault(value, config.faults); !error.empty()) return Fail(error);
         } else if (name == "fault-count") {

@@ -23,6 +23,7 @@ struct SimConfig {
     std::optional<TcpEndpoint> tcp;
     std::string ptyLink;  // empty: no pty
     std::string logFile;  // empty: no log
+    long baud = 0;        // paces the pty at this many baud; 0: as fast as it goes
     Faults faults;
     std::optional<long long> faultCount;  // nullopt: every frame gets the faults
     SimOptions options;                   // --option NAME=VALUE, --reply-data and unknown --name value pairs

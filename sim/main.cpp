@@ -56,6 +56,9 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    if (listener && !sim::IsLoopbackAddress(listener->Host()))
+        std::cerr << "signsim: warning: listening on " << listener->Host() << ":" << listener->Port()
+                  << ", where other machines can reach this sign\n";
     std::optional<sim::PtyLink> pty =
         config.ptyLink.empty() ? std::nullopt : sim::PtyLink::Create(config.ptyLink, error);
     if (!config.ptyLink.empty()) {
@@ -66,7 +69,9 @@ int main(int argc, char** argv)
     }
 
     sim::Sign sign(sim::MakeFamilies(config.options), sim::PlainAcknowledgement(config.options));
-    sim::Server server(sign, log, config.faults, config.faultCount, sim::Server::Settings{});
+    sim::Server::Settings settings;
+    settings.ptyBaud = config.baud;
+    sim::Server server(sign, log, config.faults, config.faultCount, settings);
 
     std::string ready = "signsim ready";
     if (listener) ready += " tcp=" + listener->Host() + ":" + std::to_string(listener->Port());

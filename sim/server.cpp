@@ -39,6 +39,8 @@ Server::Server(Sign& sign, SimLog& log, const Faults& faults, std::optional<long
                Settings settings)
     : sign_(sign), log_(log), faults_(faults), faultsLeft_(faultCount), settings_(settings)
 {
+    pty_.txLine = LinePace(settings.ptyBaud);
+    ptyIn_.line = LinePace(settings.ptyBaud);
 }
 
 bool Server::NextFaulted()
@@ -68,6 +70,7 @@ void Server::Handle(std::vector<ReaderEvent> events, Source& source, bool canClo
         for (const ReplyPiece& piece : plan.pieces) {
             at += std::chrono::milliseconds(piece.delayMs);
             source.out.push_back({at, piece.bytes, 0, false});
+            source.unsent += piece.bytes.size();
         }
         if (plan.closeAfter && canClose) {
             if (source.out.empty()) source.out.push_back({at, {}, 0, false});
@@ -89,15 +92,20 @@ Server::WriteResult Server::WriteDue(int fd, Source& source, bool isSocket, bool
         Pending& head = source.out.front();
         while (head.written < head.bytes.size()) {
             const std::uint8_t* at = head.bytes.data() + head.written;
-            const std::size_t left = head.bytes.size() - head.written;
+            const std::size_t left = source.txLine.Take(head.due, now, head.bytes.size() - head.written);
+            if (left == 0) return WriteResult::Ok;  // the next byte is still on the line
             const ssize_t n = isSocket ? send(fd, at, left, MSG_NOSIGNAL | MSG_DONTWAIT) : write(fd, at, left);
+            if (n < static_cast<ssize_t>(left))
+                source.txLine.GiveBack(left - static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
                 source.blocked = true;
+                source.txLine.Stall(now);
                 return WriteResult::Ok;
             }
             if (n <= 0) return WriteResult::Gone;
             head.written += static_cast<std::size_t>(n);
+            source.unsent -= static_cast<std::size_t>(n);
         }
         const bool close = head.closeAfter;
         source.out.pop_front();
@@ -144,19 +152,38 @@ void Server::PtyGone(Clock::time_point now)
 {
     // The client closed the slave: what it did not read is gone with it, and so is
     // any reply still queued for it.
+    FeedPtyInbound(now, true);
     Handle(pty_.reader.Finish(), pty_, false, now);
     pty_.out.clear();
+    pty_.unsent = 0;
     pty_.blocked = false;
     ptyRetryAt_ = now + std::chrono::milliseconds(settings_.ptyRetryMs);
+}
+
+void Server::FeedPtyInbound(Clock::time_point now, bool all)
+{
+    std::size_t left = ptyIn_.bytes.size() - ptyIn_.fed;
+    if (!all) left = ptyIn_.line.Take(ptyIn_.readAt, now, left);
+    if (left == 0) return;
+    const std::span<const std::uint8_t> arrived(ptyIn_.bytes.data() + ptyIn_.fed, left);
+    ptyIn_.fed += left;
+    Received(pty_, arrived, false, now);
+    if (ptyIn_.fed == ptyIn_.bytes.size()) {
+        ptyIn_.bytes.clear();
+        ptyIn_.fed = 0;
+    }
 }
 
 void Server::ServePty(PtyLink& pty, short revents, Clock::time_point now)
 {
     if (revents & POLLIN) {
-        std::uint8_t buffer[kReadChunk];
-        const ssize_t n = read(pty.MasterFd(), buffer, sizeof buffer);
+        // One chunk at a time: the next is read once this one has crossed the line.
+        ptyIn_.bytes.resize(kReadChunk);
+        const ssize_t n = read(pty.MasterFd(), ptyIn_.bytes.data(), kReadChunk);
+        ptyIn_.bytes.resize(std::max<ssize_t>(n, 0));
         if (n > 0) {
-            Received(pty_, std::span(buffer, static_cast<std::size_t>(n)), false, now);
+            ptyIn_.readAt = now;
+            FeedPtyInbound(now, false);
             return;
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
@@ -195,6 +222,8 @@ std::string Server::Run(TcpListener* listener, PtyLink* pty, int stopFd)
         clients_.remove_if([](const Client& c) { return c.dead; });
 
         if (pty) {
+            FeedPtyInbound(now, false);
+            if (!ptyIn_.bytes.empty()) Earliest(wake, ptyIn_.line.NextDone(ptyIn_.readAt));
             flushQuiet(pty_, false);
             bool ignored = false;
             if (now >= ptyRetryAt_ && WriteDue(pty->MasterFd(), pty_, false, ignored, now) == WriteResult::Gone) PtyGone(now);
@@ -207,12 +236,15 @@ std::string Server::Run(TcpListener* listener, PtyLink* pty, int stopFd)
         if (listener) fds.push_back({listener->Fd(), POLLIN, 0});
         const std::size_t ptyIndex = fds.size();
         if (pty && now >= ptyRetryAt_) {
-            fds.push_back({pty->MasterFd(), static_cast<short>(POLLIN | (pty_.blocked ? POLLOUT : 0)), 0});
-            if (!pty_.blocked && !pty_.out.empty()) Earliest(wake, pty_.out.front().due);
+            const short in = ptyIn_.bytes.empty() && pty_.unsent <= settings_.maxUnsent ? POLLIN : 0;
+            fds.push_back({pty->MasterFd(), static_cast<short>(in | (pty_.blocked ? POLLOUT : 0)), 0});
+            if (!pty_.blocked && !pty_.out.empty())
+                Earliest(wake, pty_.txLine.NextDone(pty_.out.front().due));
         }
         const std::size_t firstClient = fds.size();
         for (Client& client : clients_) {
-            short events = client.peerDone ? 0 : POLLIN;
+            // A client that does not read its replies is not read either, until they drain.
+            short events = client.peerDone || client.source.unsent > settings_.maxUnsent ? 0 : POLLIN;
             if (client.source.blocked) events |= POLLOUT;
             else if (!client.source.out.empty()) Earliest(wake, client.source.out.front().due);
             fds.push_back({client.fd.Get(), events, 0});

@@ -8,6 +8,7 @@
 
 #include "sim/fault.h"
 #include "sim/frame_reader.h"
+#include "sim/line_pace.h"
 #include "sim/pty_link.h"
 #include "sim/reply_plan.h"
 #include "sim/sign.h"
@@ -27,6 +28,8 @@ public:
     struct Settings {
         int quietGapMs = 30;  // bytes outside frames are reported after this much silence
         int ptyRetryMs = 10;  // while no client holds the pty open, look again after this
+        long ptyBaud = 0;     // paces the pty like a serial line at this speed; 0: no pacing
+        std::size_t maxUnsent = 64 * 1024;  // stop reading a source while more replies than this wait
     };
 
     Server(Sign& sign, SimLog& log, const Faults& faults, std::optional<long long> faultCount, Settings settings);
@@ -46,7 +49,16 @@ private:
         FrameReader reader;
         Clock::time_point lastByte;
         std::deque<Pending> out;
+        std::size_t unsent = 0;  // bytes in out not yet written
         bool blocked = false;  // the last write would have blocked: wait for POLLOUT
+        LinePace txLine;       // replies leave no faster than this line carries them
+    };
+    // Bytes read from the pty that are still crossing the line.
+    struct Inbound {
+        std::vector<std::uint8_t> bytes;
+        std::size_t fed = 0;
+        Clock::time_point readAt;
+        LinePace line;
     };
     struct Client {
         UniqueFd fd;
@@ -62,6 +74,7 @@ private:
     void ServeClient(Client& client, short revents, Clock::time_point now);
     void ServePty(PtyLink& pty, short revents, Clock::time_point now);
     void PtyGone(Clock::time_point now);
+    void FeedPtyInbound(Clock::time_point now, bool all);
     void Accept(TcpListener& listener);
     bool NextFaulted();
 
@@ -72,6 +85,7 @@ private:
     Settings settings_;
     std::list<Client> clients_;
     Source pty_;
+    Inbound ptyIn_;
     Clock::time_point ptyRetryAt_{};
 };
 

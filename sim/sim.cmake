@@ -5,6 +5,7 @@ add_library(signsim_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/fault.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hex_bytes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/line_pace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/none_family.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pty_link.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reply_plan.cpp

@@ -38,4 +38,11 @@ std::optional<TcpListener> TcpListener::Listen(const std::string& host, std::uin
     return TcpListener(std::move(fd), host, ntohs(address.sin_port));
 }
 
+bool IsLoopbackAddress(const std::string& host)
+{
+    in_addr address{};
+    if (inet_pton(AF_INET, host.c_str(), &address) != 1) return false;
+    return (ntohl(address.s_addr) >> 24) == 127;
+}
+
 }  // namespace sim

@@ -27,4 +27,7 @@ private:
     std::uint16_t port_ = 0;
 };
 
+// Whether a dotted IPv4 address lies in 127.0.0.0/8, where only this machine can reach it.
+bool IsLoopbackAddress(const std::string& host);
+
 }  // namespace sim

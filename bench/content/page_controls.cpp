@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "bench/fields/integer_field.h"
+#include "bench/fields/sign_id.h"
 #include "bench/shell/bench_host.h"
 #include "platform/gbk.h"
 
@@ -27,10 +28,9 @@ void InsertAtCaret(QLineEdit& edit, const QString& piece)
 
 std::optional<std::uint16_t> SignIdOf(shell::BenchHost& host)
 {
-    const std::string text = host.SignIdText();
-    const auto id = ParseSignId(text);
-    if (!id) host.ConversionError(fields::NotIntegerMessage(text));
-    return id;
+    const fields::SignIdField id = fields::ParseSignId(host.SignIdText());
+    if (!id.value) host.ConversionError(id.error);
+    return id.value;
 }
 
 std::optional<std::int32_t> NumberOf(shell::BenchHost& host, const QString& text)

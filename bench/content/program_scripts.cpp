@@ -73,14 +73,19 @@ ProgramScript ReadScript(const platform::Profile& settings, int number)
     return script;
 }
 
+void WriteHeader(platform::ProfileChange& change, int number, const std::string& name, int hide, int start)
+{
+    change.Write(kProgramSection, ScriptKey(kNameKey, number), name);
+    change.WriteInt(kProgramSection, ScriptKey(kHideKey, number), hide);
+    change.WriteInt(kProgramSection, ScriptKey(kStartKey, number), start);
+}
+
 bool WriteScriptHeader(platform::Profile& settings, int number, const std::string& name, int hide, int start)
 {
     if (number < 0) {
         return true;
     }
-    return settings.Write(kProgramSection, ScriptKey(kNameKey, number), name) &&
-           settings.WriteInt(kProgramSection, ScriptKey(kHideKey, number), hide) &&
-           settings.WriteInt(kProgramSection, ScriptKey(kStartKey, number), start);
+    return settings.Update([&](platform::ProfileChange& change) { WriteHeader(change, number, name, hide, start); });
 }
 
 bool WriteScriptText(platform::Profile& settings, int number, const std::string& text)
@@ -101,8 +106,10 @@ bool WriteScriptOption(platform::Profile& settings, int number, ScriptOption opt
 
 bool AppendScript(platform::Profile& settings, int listed, const std::string& name, int hide, int start)
 {
-    return settings.WriteInt(kProgramSection, kCountKey, listed + 1) &&
-           WriteScriptHeader(settings, listed, name, hide, start);
+    return settings.Update([&](platform::ProfileChange& change) {
+        change.WriteInt(kProgramSection, kCountKey, listed + 1);
+        WriteHeader(change, listed, name, hide, start);
+    });
 }
 
 bool DeleteScript(platform::Profile& settings, int selected, int listed)
@@ -110,24 +117,28 @@ bool DeleteScript(platform::Profile& settings, int selected, int listed)
     if (listed <= 0 || selected < 0 || selected >= listed) {
         return true;
     }
-    // Keys are copied as stored (raw), so an absent key stays absent in meaning: a
-    // missing text or option is written as it read, its default.
-    for (int n = selected; n + 1 < listed; ++n) {
-        const ProgramScript next = ReadScript(settings, n + 1);
-        const auto rawName = settings.ReadRaw(kProgramSection, ScriptKey(kNameKey, n + 1));
-        const auto rawText = settings.ReadRaw(kProgramSection, ScriptKey(kTextKey, n + 1));
-        bool ok = settings.Write(kProgramSection, ScriptKey(kNameKey, n), rawName.value_or(std::string(kMissingName))) &&
-                  settings.Write(kProgramSection, ScriptKey(kTextKey, n), rawText.value_or("")) &&
-                  settings.WriteInt(kProgramSection, ScriptKey(kHideKey, n), next.hide) &&
-                  settings.WriteInt(kProgramSection, ScriptKey(kStartKey, n), next.start);
-        for (std::size_t i = 0; ok && i < kScriptOptions.size(); ++i) {
-            ok = settings.WriteInt(kProgramSection, ScriptKey(OptionKeyPrefix(kScriptOptions[i]), n), next.options[i]);
+    return settings.Update([&](platform::ProfileChange& change) {
+        // Name and text are copied as stored (raw), so an absent key stays absent in
+        // meaning; numbers are copied as they read, an absent one as its default.
+        for (int n = selected; n + 1 < listed; ++n) {
+            auto copyRaw = [&](std::string_view prefix, std::string_view fallback) {
+                const auto raw = change.ReadRaw(kProgramSection, ScriptKey(prefix, n + 1));
+                change.Write(kProgramSection, ScriptKey(prefix, n), raw.value_or(std::string(fallback)));
+            };
+            auto copyInt = [&](std::string_view prefix) {
+                change.WriteInt(kProgramSection, ScriptKey(prefix, n),
+                                static_cast<int>(change.ReadInt(kProgramSection, ScriptKey(prefix, n + 1), 0)));
+            };
+            copyRaw(kNameKey, kMissingName);
+            copyRaw(kTextKey, "");
+            copyInt(kHideKey);
+            copyInt(kStartKey);
+            for (const ScriptOption option : kScriptOptions) {
+                copyInt(OptionKeyPrefix(option));
+            }
         }
-        if (!ok) {
-            return false;
-        }
-    }
-    return settings.WriteInt(kProgramSection, kCountKey, listed - 1);
+        change.WriteInt(kProgramSection, kCountKey, listed - 1);
+    });
 }
 
 const std::vector<Vocabulary>& Vocabularies()

@@ -50,15 +50,15 @@ int ScriptCount(const platform::Profile& settings);
 std::vector<std::string> ScriptNames(const platform::Profile& settings);
 ProgramScript ReadScript(const platform::Profile& settings, int number);
 
-// Every write below returns false when the file could not be written; what was
-// written before stays. A negative number (no script selected) stores nothing and
-// counts as done.
+// Every write below is one replace of the whole file: it returns false when the
+// file could not be written, and the file is then as it was. A negative number (no
+// script selected) stores nothing and counts as done.
 bool WriteScriptHeader(platform::Profile& settings, int number, const std::string& name, int hide, int start);
 bool WriteScriptText(platform::Profile& settings, int number, const std::string& text);
 bool WriteScriptOption(platform::Profile& settings, int number, ScriptOption option, int position);
 
-// New: the script takes the number after the listed ones; COUNT grows by one, then
-// its name, type and start id are written.
+// New: the script takes the number after the listed ones with its name, type and
+// start id, and COUNT grows by one.
 bool AppendScript(platform::Profile& settings, int listed, const std::string& name, int hide, int start);
 // Delete: removes the selected script, moves every later script down one number and
 // writes COUNT one smaller. Nothing happens when nothing is selected or the list is

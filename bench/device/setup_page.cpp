@@ -16,7 +16,7 @@
 
 #include "bench/device/device_frames.h"
 #include "bench/device/device_replies.h"
-#include "bench/fields/integer_field.h"
+#include "bench/fields/sign_id.h"
 #include "bench/shell/bench_host.h"
 #include "bench/shell/control_text.h"
 #include "bench/shell/named_controls.h"
@@ -210,13 +210,9 @@ void SetupPage::BuildControls()
 
 std::optional<std::uint16_t> SetupPage::SignId()
 {
-    const std::string text = host_.SignIdText();
-    const fields::IntegerField field = fields::ParseIntegerField(text);
-    if (!field.value) {
-        host_.ConversionError(field.error);
-        return std::nullopt;
-    }
-    return static_cast<std::uint16_t>(*field.value & 0xFFFF);
+    const fields::SignIdField id = fields::ParseSignId(host_.SignIdText());
+    if (!id.value) host_.ConversionError(id.error);
+    return id.value;
 }
 
 void SetupPage::SendPlain(const std::string& frameText)

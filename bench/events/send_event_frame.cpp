@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "bench/fields/integer_field.h"
+#include "bench/fields/sign_id.h"
 #include "bench/shell/bench_host.h"
 
 namespace events {
 
 bool SendEventFrame(shell::BenchHost& host, const EventCommand& command)
 {
-    const fields::IntegerField id = fields::ParseIntegerField(host.SignIdText());
+    const fields::SignIdField id = fields::ParseSignId(host.SignIdText());
     if (!id.value) {
         host.ConversionError(id.error);
         return false;
     }
-    const auto frame = EventFrameText(static_cast<std::uint16_t>(*id.value & 0xFFFF), command);
+    const auto frame = EventFrameText(*id.value, command);
     if (!frame) {
         host.MonitorLog("ERROR",
                         "EVEN data of " + std::to_string(command.payload.size()) +

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "bench/fields/integer_field.h"
+#include "bench/fields/sign_id.h"
 #include "bench/images/file_names.h"
 #include "bench/images/image_download.h"
 #include "bench/shell/bench_host.h"
@@ -79,9 +80,12 @@ void SendImagePage::BtnOgifClick()
     }
     images::DownloadOptions o;
     o.path = path;
-    const auto signId = Word(host_, host_.SignIdText());
-    if (!signId) return;
-    o.signId = *signId;
+    const fields::SignIdField signId = fields::ParseSignId(host_.SignIdText());
+    if (!signId.value) {
+        host_.ConversionError(signId.error);
+        return;
+    }
+    o.signId = *signId.value;
     const auto programId = Word(host_, ui_->ComboBoxFileName->currentText().toStdString());
     if (!programId) return;
     o.programId = *programId;

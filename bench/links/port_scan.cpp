@@ -171,9 +171,15 @@ std::vector<MappedPort> ReadPortMap(const platform::Profile& settings)
 PortScanRun RunPortScan(const PortSource& source, platform::Profile& settings)
 {
     PortScanRun run{ScanSerialPorts(ListSerialDevices(source), ReadPortMap(settings)), {}};
-    for (const auto& [number, path] : run.scan.newMappings) {
-        if (!settings.Write(kSerialPortsSection, "COM" + std::to_string(number), path) && run.error.empty())
-            run.error = "Cannot write COM" + std::to_string(number) + "=" + path + " to " + settings.Path();
+    if (run.scan.newMappings.empty()) return run;
+    // Every new mapping or none: a scan that stops half-way would renumber the rest next time.
+    const bool written = settings.Update([&](platform::ProfileChange& change) {
+        for (const auto& [number, path] : run.scan.newMappings)
+            change.Write(kSerialPortsSection, "COM" + std::to_string(number), path);
+    });
+    if (!written) {
+        const auto& [number, path] = run.scan.newMappings.front();
+        run.error = "Cannot write COM" + std::to_string(number) + "=" + path + " to " + settings.Path();
     }
     return run;
 }

@@ -79,13 +79,22 @@ TEST(DelpAndDall, FixedShapes)
 }
 
 // The sign id field reads like every number field of the bench: blanks before the
-// number are skipped, anything after it is refused.
+// number are skipped, anything after it is refused, and so is an id beyond two bytes.
 TEST(SignId, DecimalTextToTwoBytes)
 {
     struct Case { const char* text; std::optional<std::uint16_t> id; };
     const Case cases[] = {
-        {"65278", 0xFEFE}, {"1", 1}, {"32126", 0x7D7E}, {"65536", 0}, {"-3", 0xFFFD},
-        {"", std::nullopt}, {"12a", std::nullopt}, {" 1", 1}, {"1 ", std::nullopt}, {"99999999999", std::nullopt},
+        {"65278", 0xFEFE},
+        {"1", 1},
+        {"32126", 0x7D7E},
+        {"65535", 0xFFFF},
+        {"65536", std::nullopt},
+        {"-3", std::nullopt},
+        {"", std::nullopt},
+        {"12a", std::nullopt},
+        {" 1", 1},
+        {"1 ", std::nullopt},
+        {"99999999999", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseSignId(c.text), c.id) << c.text;
 }

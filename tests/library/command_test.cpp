@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,8 @@ TEST(LibraryCmd2Frame, RefusalsLeaveFrameInputAsItWas)
     testsupport::TempDir files;
     const std::string small = BinaryFile(files, "small.bin", 10);
     const std::string big = BinaryFile(files, "big.bin", 10001);
+    const std::string fifo = files.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"no PARANUMB", "P01_TYPE=STR\nP01_BYTE=1\nP01_VALU=A\n"},
         {"PARANUMB 0", "PARANUMB=0\n"},
@@ -79,6 +82,9 @@ TEST(LibraryCmd2Frame, RefusalsLeaveFrameInputAsItWas)
         {"missing file",
          "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + files.File("absent.bin") + "\n"},
         {"a folder for a file", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + files.Path() + "\n"},
+        {"a FIFO nobody writes to", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=" + fifo + "\n"},
+        {"a device that never ends", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=/dev/zero\n"},
+        {"a device that is empty", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_VALU=/dev/null\n"},
         {"head over 4", "PARANUMB=1\nP01_TYPE=FILE\nP01_BYTE=4\nP01_HEAD=5\nP01_VALU=" + small + "\n"},
         {"content over 20480",
          "PARANUMB=2\nP01_TYPE=STR\nP01_BYTE=20000\nP01_VALU=A\nP02_TYPE=STR\nP02_BYTE=481\nP02_VALU=B\n"},

@@ -2,6 +2,7 @@ add_library(self_path_probe SHARED ${CMAKE_CURRENT_LIST_DIR}/self_path_probe.cpp
 target_link_libraries(self_path_probe PRIVATE signplatform)
 
 add_executable(platform_tests
+  ${CMAKE_CURRENT_LIST_DIR}/atomic_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/serial_port_test.cpp

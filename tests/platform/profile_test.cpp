@@ -258,3 +258,17 @@ TEST_F(ProfileTest, ReadersNeverSeeAPartialFile)
 }
 
 }  // namespace
+
+// Names in the file are read trimmed, so a name asked for with blanks around it is
+// the same name: it is found, and a write replaces it instead of adding a copy.
+TEST(ProfileNames, BlanksAroundANameDoNotMakeAnotherName)
+{
+    TempDir dir;
+    const std::string path = dir.File("setup.cfg");
+    WriteTextFile(path, "[Port]\nBaud=9600\n");
+    Profile profile(path);
+    EXPECT_EQ(profile.ReadInt(" port ", "baud\t", 0), 9600);
+    ASSERT_TRUE(profile.Write("PORT ", " Baud", "19200"));
+    ASSERT_TRUE(profile.Write(" New ", " Key ", "1"));
+    EXPECT_EQ(ReadTextFile(path), "[Port]\nBaud=19200\n[New]\nKey=1\n");
+}

@@ -98,4 +98,37 @@ TEST(Batch, StopsWithStatusTwoAtTheFirstUnknownName)
     }
 }
 
+// An id beyond two bytes would address another sign (65536 is sign 0): every page
+// that sends refuses it with the conversion box and sends nothing.
+TEST(Batch, ASignIdOutsideTwoBytesIsRefusedOnEveryPage)
+{
+    testsupport::TempDir home;
+    testsupport::SimProcess sign({});
+    std::string script = "choose RadioGroupCommu TCP/IP\nset EditTcpip " + sign.TcpHost() + ":" +
+                         std::to_string(sign.TcpPort()) + "\nset Edit5 Hello\nset EditOGif picture.obmp\n";
+    const char* const sends[] = {"BtnSendTime", "BtnSendOtxt", "BtnExitEvent"};
+    for (const char* id : {"65536", "-1"}) {
+        script += std::string("set EditSignEdit ") + id + "\n";
+        for (const char* button : sends) script += std::string("click ") + button + "\n";
+        script += "click BtnOgif\n";
+    }
+    script += "set EditSignEdit 65535\n";
+    for (const char* button : sends) script += std::string("click ") + button + "\n";
+    testsupport::WriteTextFile(home.File("script.txt"), script);
+
+    const BatchRun run = RunBatch(home.Path(), home.File("script.txt"));
+    EXPECT_EQ(run.status, 0) << run.output;
+    const auto count = [&](const std::string& piece) {
+        int n = 0;
+        for (std::size_t at = run.output.find(piece); at != std::string::npos;
+             at = run.output.find(piece, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("[BOX] '65536' is not a valid integer value\n"), 4) << run.output;
+    EXPECT_EQ(count("[BOX] '-1' is not a valid integer value\n"), 4) << run.output;
+    // Only the three sends with sign 65535 went out.
+    EXPECT_EQ(count("[PORT]: Send " + sign.TcpHost()), 3) << run.output;
+}
+
 }  // namespace

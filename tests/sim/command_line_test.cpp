@@ -31,7 +31,7 @@ TEST(CommandLine, ReadsEveryOption)
 {
     const auto line = Parse({"--tcp", "127.0.0.3:0", "--pty", "/tmp/p", "--log", "/tmp/l", "--fault", "late:5",
                              "--fault", "status:05", "--fault-count", "2", "--reply-data", "00 7E 7D 41",
-                             "--option", "clock=2024", "--adc", "1,2,3", "--beep=on"});
+                             "--baud", "9600", "--option", "clock=2024", "--adc", "1,2,3", "--beep=on"});
     ASSERT_TRUE(line.config) << line.error;
     const sim::SimConfig& c = *line.config;
     EXPECT_EQ(c.tcp->host, "127.0.0.3");
@@ -41,6 +41,7 @@ TEST(CommandLine, ReadsEveryOption)
     EXPECT_EQ(c.faults.lateMs, 5);
     EXPECT_EQ(c.faults.status, 0x05);
     EXPECT_EQ(c.faultCount, 2);
+    EXPECT_EQ(c.baud, 9600);
     EXPECT_EQ(sim::PlainAcknowledgement(c.options), (std::vector<std::uint8_t>{0x00, 0x7E, 0x7D, 0x41}));
     EXPECT_EQ(c.options.at("clock"), "2024");
     EXPECT_EQ(c.options.at("adc"), "1,2,3");
@@ -54,6 +55,7 @@ TEST(CommandLine, RefusesMalformedArguments)
         {"--tcp", "127.0.0.1:x"},    {"--fault", "sometimes"},     {"--fault-count", "-1"},
         {"--reply-data", "7"},       {"--reply-data", ""},         {"--option", "novalue"},
         {"--log"},                   {"stray"},                    {"--"},
+        {"--baud", "0"},             {"--baud", "fast"},           {"--baud", "4000001"},
     };
     for (const auto& args : cases) {
         const auto line = Parse(args);

@@ -272,3 +272,15 @@ TEST_F(SignsimPty, ServesTcpAndPtyTogether)
     simtest::WriteAll(line.Get(), kNoneProbe);
     EXPECT_EQ(simtest::ReadReply(line.Get(), kReplyMs).bytes, kNoneReply);
 }
+
+// At 1200 baud a byte takes 8.33 ms: the 14 bytes of the probe must cross before
+// the sign can answer, and its 15 bytes of reply cross after that.
+TEST_F(SignsimPty, PacesTheLineAtTheGivenSpeed)
+{
+    const SimProcess sim(PtyOptions({"--baud", "1200"}));
+    const sim::UniqueFd line = simtest::OpenSerial(sim.PtyPath());
+    const Clock::time_point start = Clock::now();
+    simtest::WriteAll(line.Get(), kNoneProbe);
+    EXPECT_EQ(simtest::ReadReply(line.Get(), kReplyMs).bytes, kNoneReply);
+    EXPECT_GE(MsSince(start), 29 * 10'000 / 1200);
+}

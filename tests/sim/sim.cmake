@@ -1,7 +1,9 @@
 add_executable(sim_tests
   ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_reader_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/line_pace_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reply_plan_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/signsim_flow_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/signsim_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wire_client.cpp
 )
