@@ -38,8 +38,9 @@ CommandLine Fail(std::string message) { return {std::nullopt, std::move(message)
 
 std::string Usage()
 {
-    return "usage: signsim [options]\n"
-           "  --tcp ADDRESS:PORT    listen on TCP (default 127.0.0.1:2015 without --pty; port 0: a free port)\n"
+    return "Usage: signsim [OPTION]...\n"
+           "  --tcp ADDRESS:PORT    listen on TCP (default 127.0.0.1:2015 without --pty; port 0: a free "
+           "port)\n"
            "  --pty LINK            offer a pseudo-terminal; LINK becomes a symlink to its device\n"
            "  --log FILE            write received frames and anomalies to FILE\n"
            "  --fault KIND          silent, late:MS, pieces:MS, badcheck, unframed, drop, status:XX,\n"

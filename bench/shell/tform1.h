@@ -32,6 +32,7 @@ class SendTextPage;
 namespace shell {
 
 class ClickLabel;
+class MonitorKeeper;
 
 // What a batch run answers in place of the operator, and where it prints.
 struct BatchSession {
@@ -135,6 +136,7 @@ private:
     std::string NextFileAnswer();
     void WriteSetting(std::string_view section, std::string_view key, long long value);
     void OfferPortItem(int index);
+    std::string SaveFileName(const std::string& title, const std::string& filter);
 
     std::string home_;
     // Exchanges run off the window's thread while the window keeps painting.
@@ -173,6 +175,7 @@ private:
     QCheckBox* CheckBoxComment = nullptr;
     QComboBox* ComboBoxLong = nullptr;
     SendTextPage* sendTextPage_ = nullptr;
+    MonitorKeeper* monitorKeeper_ = nullptr;
 };
 
 }  // namespace shell

@@ -1,0 +1,15 @@
+# Command lines of every program, and the desktop entry.
+add_executable(packaging_tests ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp)
+target_link_libraries(packaging_tests PRIVATE testsupport GTest::gtest_main)
+target_compile_definitions(packaging_tests PRIVATE SIGN_VERSION="${PROJECT_VERSION}")
+add_dependencies(packaging_tests signsim signlink signlink-cli bench-links bench-library)
+if(TARGET signbench)
+  target_compile_definitions(packaging_tests PRIVATE SIGN_WITH_BENCH)
+  add_dependencies(packaging_tests signbench)
+endif()
+gtest_discover_tests(packaging_tests)
+
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+  add_test(NAME desktop_entry_valid COMMAND ${DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/signbench.desktop)
+endif()
