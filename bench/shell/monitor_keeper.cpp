@@ -59,7 +59,8 @@ void MonitorKeeper::CheckBoxTimeClick()
 void MonitorKeeper::BtnSaveMonitorClick()
 {
     const std::string path =
-        window_.saveFileName("Save the communication monitor", "Text files (*.txt);;All files (*)");
+        window_.host.SaveFileName("Save the communication monitor", "Text files (*.txt);;All files (*)",
+                                  window_.host.HomeFolder(), "monitor.txt");
     if (path.empty()) return;
     if (const std::string error = SaveMonitorText(path, memo_.toPlainText()); !error.empty())
         window_.showError(error);

@@ -33,11 +33,10 @@ class MonitorKeeper : public QWidget {
     Q_OBJECT
 
 public:
-    // What the window lends: setup.cfg, its save dialog (answered by the script in
-    // batch mode; empty when cancelled) and its error box.
+    // What the window lends: setup.cfg and its save dialog (answered by the script
+    // in batch mode) through the host, and its error box.
     struct Window {
-        const BenchHost& host;
-        std::function<std::string(const std::string& title, const std::string& filter)> saveFileName;
+        BenchHost& host;
         std::function<void(const std::string& text)> showError;
     };
 

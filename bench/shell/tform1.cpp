@@ -302,12 +302,8 @@ QWidget* TForm1::BuildMonitor()
     MemoOut->setFont(courier);
     MemoOut->setStyleSheet("color: navy;");
     column->addWidget(MemoOut, 1);
-    monitorKeeper_ = new MonitorKeeper(
-        *MemoOut,
-        {*this,
-         [this](const std::string& title, const std::string& filter) { return SaveFileName(title, filter); },
-         [this](const std::string& text) { ShowError(text); }},
-        monitor);
+    monitorKeeper_ =
+        new MonitorKeeper(*MemoOut, {*this, [this](const std::string& text) { ShowError(text); }}, monitor);
     header->insertWidget(3, monitorKeeper_);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
@@ -814,19 +810,6 @@ std::unique_ptr<TransferProgress> TForm1::BeginTransfer(const std::string& title
         return std::make_unique<CountedTransfer>(cancelAfter);
     }
     return std::make_unique<TransferDialog>(*this, title);
-}
-
-std::string TForm1::SaveFileName(const std::string& title, const std::string& filter)
-{
-    if (batch_) {
-        if (batch_->fileAnswers.empty()) {
-            return {};
-        }
-        std::string path = batch_->fileAnswers.front();
-        batch_->fileAnswers.pop_front();
-        return path;
-    }
-    return QFileDialog::getSaveFileName(this, Q(title), Q(home_), Q(filter)).toStdString();
 }
 
 }  // namespace shell

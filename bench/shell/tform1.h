@@ -136,7 +136,6 @@ private:
     std::string NextFileAnswer();
     void WriteSetting(std::string_view section, std::string_view key, long long value);
     void OfferPortItem(int index);
-    std::string SaveFileName(const std::string& title, const std::string& filter);
 
     std::string home_;
     // Exchanges run off the window's thread while the window keeps painting.
