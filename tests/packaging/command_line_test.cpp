@@ -27,6 +27,9 @@ std::vector<Program> Programs()
 #ifdef SIGN_WITH_BENCH
     programs.push_back({"signbench", true});
 #endif
+#ifdef SIGN_WITH_BENCH_IMAGES
+    programs.push_back({"bench-images", false});
+#endif
     return programs;
 }
 
@@ -90,6 +93,9 @@ TEST(CommandLine, ABadValueIsNamedAndExitsWithTwo)
         {"signbench", {"--home"}, "home"},
         {"signbench", {"--home="}, "empty"},
         {"signbench", {"script.txt"}, "'script.txt'"},
+#endif
+#ifdef SIGN_WITH_BENCH_IMAGES
+        {"bench-images", {"--bytes", "-5"}, "'-5'"},
 #endif
     };
     for (const Case& c : cases) {
