@@ -30,6 +30,9 @@ std::vector<Program> Programs()
 #ifdef SIGN_WITH_BENCH_IMAGES
     programs.push_back({"bench-images", false});
 #endif
+#ifdef SIGN_WITH_BENCH_FONTS
+    programs.push_back({"bench-fonts", false});
+#endif
     return programs;
 }
 
@@ -96,6 +99,9 @@ TEST(CommandLine, ABadValueIsNamedAndExitsWithTwo)
 #endif
 #ifdef SIGN_WITH_BENCH_IMAGES
         {"bench-images", {"--bytes", "-5"}, "'-5'"},
+#endif
+#ifdef SIGN_WITH_BENCH_FONTS
+        {"bench-fonts", {"--files", "1e3"}, "'1e3'"},
 #endif
     };
     for (const Case& c : cases) {
