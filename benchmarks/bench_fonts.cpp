@@ -4,10 +4,12 @@
 // window running it from a batch script), and times the scan of a folder of 1,000
 // font files.
 
+#include <getopt.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -216,9 +218,21 @@ double WindowSeconds(const std::string& binFolder, const std::string& scratch, c
     return with - without;
 }
 
-int Usage()
+constexpr const char* kUsage =
+    "Usage: bench-fonts [--size BYTES] [--baud N] [--files N] [--window-paced]\n"
+    "Writes a font through the bench's font writer to a virtual sign (signsim beside\n"
+    "this program) on a pty paced like a serial line and on an unpaced one, and\n"
+    "through the window (signbench --batch); compares the time with the line's own\n"
+    "time for the same bytes, and times the scan of a folder of font files.\n"
+    "  --size BYTES     size of the font (default 1048576)\n"
+    "  --baud N         speed of the paced pty (default 115200)\n"
+    "  --files N        font files in the scanned folder (default 1000)\n"
+    "  --window-paced   also time the window's write on the paced pty\n"
+    "  -h, --help       show this help and exit\n";
+
+int BadUsage()
 {
-    std::cerr << "usage: bench-fonts [--size BYTES] [--baud N] [--files N] [--window-paced]\n";
+    std::cerr << "Try 'bench-fonts --help' for more information.\n";
     return 2;
 }
 
@@ -230,19 +244,34 @@ int main(int argc, char** argv)
     int baud = 115200;
     int files = 1000;
     bool windowPaced = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--window-paced") {
-            windowPaced = true;
-        } else if ((arg == "--size" || arg == "--baud" || arg == "--files") && i + 1 < argc) {
-            const long value = std::atol(argv[++i]);
-            if (value <= 0) return Usage();
-            if (arg == "--size") size = static_cast<std::size_t>(value);
-            if (arg == "--baud") baud = static_cast<int>(value);
-            if (arg == "--files") files = static_cast<int>(value);
-        } else {
-            return Usage();
+    static const option kOptions[] = {
+        {"size", required_argument, nullptr, 's'},  {"baud", required_argument, nullptr, 'b'},
+        {"files", required_argument, nullptr, 'f'}, {"window-paced", no_argument, nullptr, 'w'},
+        {"help", no_argument, nullptr, 'h'},        {nullptr, 0, nullptr, 0}};
+    int choice = 0;
+    while ((choice = getopt_long(argc, argv, "h", kOptions, nullptr)) != -1) {
+        if (choice == 'h') {
+            std::cout << kUsage;
+            return 0;
         }
+        if (choice == 'w') {
+            windowPaced = true;
+            continue;
+        }
+        if (choice != 's' && choice != 'b' && choice != 'f') return BadUsage();
+        char* end = nullptr;
+        const long value = std::strtol(optarg, &end, 10);
+        if (*optarg == '\0' || *end != '\0' || value <= 0 || value > 100000000) {
+            std::cerr << "bench-fonts: '" << optarg << "' is not a number from 1 to 100000000\n";
+            return BadUsage();
+        }
+        if (choice == 's') size = static_cast<std::size_t>(value);
+        if (choice == 'b') baud = static_cast<int>(value);
+        if (choice == 'f') files = static_cast<int>(value);
+    }
+    if (optind < argc) {
+        std::cerr << "bench-fonts: unexpected argument '" << argv[optind] << "'\n";
+        return BadUsage();
     }
     try {
         const std::string binFolder = platform::DirectoryOf(platform::SelfPath());

@@ -4,6 +4,7 @@
 // the line, and the bench's own time per page on an unpaced pty.
 
 #include <fcntl.h>
+#include <getopt.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -295,19 +296,42 @@ int main(int argc, char** argv)
 {
     int baud = 115200;
     std::size_t size = 100 * 1024;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if ((arg == "--baud" || arg == "--bytes") && i + 1 < argc) {
-            const long value = std::atol(argv[++i]);
-            if (value <= 0) return 2;
-            if (arg == "--baud")
-                baud = static_cast<int>(value);
-            else
-                size = static_cast<std::size_t>(value);
-        } else {
-            std::cerr << "usage: bench-images [--baud N] [--bytes N]\n";
+    static const option kOptions[] = {{"baud", required_argument, nullptr, 'b'},
+                                      {"bytes", required_argument, nullptr, 'n'},
+                                      {"help", no_argument, nullptr, 'h'},
+                                      {nullptr, 0, nullptr, 0}};
+    int choice = 0;
+    while ((choice = getopt_long(argc, argv, "h", kOptions, nullptr)) != -1) {
+        if (choice == 'h') {
+            std::cout << "Usage: bench-images [--baud N] [--bytes N]\n"
+                         "Times the OBMP and XBMP converters in pixels per second, and a download to\n"
+                         "a virtual sign (signsim beside this program) on a paced pty against the time\n"
+                         "its bytes need on the line, and on an unpaced pty.\n"
+                         "  --baud N     speed of the paced pty (default 115200)\n"
+                         "  --bytes N    size of the downloaded file (default 102400)\n"
+                         "  -h, --help   show this help and exit\n";
+            return 0;
+        }
+        if (choice != 'b' && choice != 'n') {
+            std::cerr << "Try 'bench-images --help' for more information.\n";
             return 2;
         }
+        char* end = nullptr;
+        const long value = std::strtol(optarg, &end, 10);
+        if (*optarg == '\0' || *end != '\0' || value <= 0 || value > 100000000) {
+            std::cerr << "bench-images: '" << optarg << "' is not a number from 1 to 100000000\n"
+                      << "Try 'bench-images --help' for more information.\n";
+            return 2;
+        }
+        if (choice == 'b') {
+            baud = static_cast<int>(value);
+        } else {
+            size = static_cast<std::size_t>(value);
+        }
+    }
+    if (optind < argc) {
+        std::cerr << "bench-images: unexpected argument '" << argv[optind] << "'\n";
+        return 2;
     }
 
     const QImage strip = Photo(1024, 128);

@@ -2,6 +2,8 @@
 // libsignlink.so against signsim on loopback TCP. Ten times the frames should cost
 // at most about twelve times the time: every step of a run costs the same
 // whatever the size of FrameInput.dat and FrameReturn.dat.
+#include <getopt.h>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -45,8 +47,27 @@ void WriteFile(const std::string& path, int frames)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    static const option kOptions[] = {{"help", no_argument, nullptr, 'h'}, {nullptr, 0, nullptr, 0}};
+    int choice = 0;
+    while ((choice = getopt_long(argc, argv, "h", kOptions, nullptr)) != -1) {
+        if (choice == 'h') {
+            std::printf(
+                "Usage: bench-library\n"
+                "Times Cmd2Frame and Send of 1,000 and 10,000 frames through a copy of\n"
+                "libsignlink.so against a virtual sign on loopback TCP, and prints the\n"
+                "frames per second of each.\n"
+                "  -h, --help   show this help and exit\n");
+            return 0;
+        }
+        std::fputs("Try 'bench-library --help' for more information.\n", stderr);
+        return 2;
+    }
+    if (optind < argc) {
+        std::fprintf(stderr, "bench-library: unexpected argument '%s'\n", argv[optind]);
+        return 2;
+    }
     testsupport::TempDir dir;
     testsupport::SimProcess sim({});
     std::filesystem::copy_file(std::string(SIGN_BIN_DIR) + "/libsignlink.so", dir.File("libsignlink.so"));

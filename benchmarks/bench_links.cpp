@@ -2,6 +2,7 @@
 // --show runs one over each link and prints the monitor lines.
 
 #include <fcntl.h>
+#include <getopt.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -210,9 +211,18 @@ void Print(const char* name, const Figures& f)
                 f.wallSeconds * 1e3 / n, f.cpuSeconds * 1e6 / n, f.failures);
 }
 
-int Usage()
+constexpr const char* kUsage =
+    "Usage: bench-links [--count N] [--pause-count N] [--show]\n"
+    "Times NONE exchanges with a virtual sign (signsim beside this program) over its\n"
+    "pty and over loopback TCP, and prints exchanges per second and time per exchange.\n"
+    "  --count N         exchanges per link (default 200)\n"
+    "  --pause-count N   exchanges of the run with a pause between them (default 20)\n"
+    "  --show            run one exchange over each link and print its monitor lines\n"
+    "  -h, --help        show this help and exit\n";
+
+int BadUsage()
 {
-    std::cerr << "usage: bench-links [--count N] [--pause-count N] [--show]\n";
+    std::cerr << "Try 'bench-links --help' for more information.\n";
     return 2;
 }
 
@@ -223,17 +233,34 @@ int main(int argc, char** argv)
     int count = 200;
     int pauseCount = 20;
     bool show = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--show") {
-            show = true;
-        } else if ((arg == "--count" || arg == "--pause-count") && i + 1 < argc) {
-            const int value = std::atoi(argv[++i]);
-            if (value <= 0) return Usage();
-            (arg == "--count" ? count : pauseCount) = value;
-        } else {
-            return Usage();
+    static const option kOptions[] = {{"count", required_argument, nullptr, 'c'},
+                                      {"pause-count", required_argument, nullptr, 'p'},
+                                      {"show", no_argument, nullptr, 's'},
+                                      {"help", no_argument, nullptr, 'h'},
+                                      {nullptr, 0, nullptr, 0}};
+    int choice = 0;
+    while ((choice = getopt_long(argc, argv, "h", kOptions, nullptr)) != -1) {
+        if (choice == 'h') {
+            std::cout << kUsage;
+            return 0;
         }
+        if (choice == 's') {
+            show = true;
+        } else if (choice == 'c' || choice == 'p') {
+            char* end = nullptr;
+            const long value = std::strtol(optarg, &end, 10);
+            if (*optarg == '\0' || *end != '\0' || value <= 0 || value > 1000000) {
+                std::cerr << "bench-links: '" << optarg << "' is not a count from 1 to 1000000\n";
+                return BadUsage();
+            }
+            (choice == 'c' ? count : pauseCount) = static_cast<int>(value);
+        } else {
+            return BadUsage();
+        }
+    }
+    if (optind < argc) {
+        std::cerr << "bench-links: unexpected argument '" << argv[optind] << "'\n";
+        return BadUsage();
     }
 
     try {

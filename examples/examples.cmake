@@ -13,4 +13,5 @@ if(Python3_Interpreter_FOUND)
   add_test(NAME example_host_c COMMAND ${SIGNLINK_EXAMPLE_RUN} $<TARGET_FILE:signlink-host-c>)
   add_test(NAME example_host_py
            COMMAND ${SIGNLINK_EXAMPLE_RUN} ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/host.py {dir}/libsignlink.so)
+  set_tests_properties(example_host_py PROPERTIES ENVIRONMENT PYTHONPATH=${PROJECT_SOURCE_DIR}/library/python)
 endif()

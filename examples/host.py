@@ -1,52 +1,32 @@
 #!/usr/bin/env python3
-"""A tiny host of libsignlink.so through ctypes: sends NONE and the VRAM command of
-CmdSet.cfg, and prints the replies. Usage: host.py PATH/TO/libsignlink.so"""
-import ctypes
+"""A tiny host of libsignlink through its Python module: sends NONE and the VRAM
+command of CmdSet.cfg, and prints the replies.
+Usage: host.py [PATH/TO/libsignlink.so]  (default: the installed libsignlink.so.1)"""
 import sys
 
-
-class SfIpRecord(ctypes.Structure):
-    _fields_ = [("part", ctypes.c_int32 * 4)]
+import signlink
 
 
 def main(path):
-    lib = ctypes.CDLL(path)
-    for name in ("OpenSF", "CloseSF", "Cmd2Frame", "Send", "SF_GetReturnValue", "SF_RetBroadcastIp", "CmdSet"):
-        getattr(lib, name).restype = ctypes.c_int32
-    lib.Cmd2Frame.argtypes = [ctypes.c_char_p]
-    lib.CmdSet.argtypes = [ctypes.c_char_p, ctypes.c_int32, ctypes.c_char_p, ctypes.c_int32]
-    lib.Send.argtypes = [ctypes.c_int32, ctypes.c_int32]
-    lib.SF_GetReturnValue.argtypes = [ctypes.POINTER(ctypes.c_int32), ctypes.POINTER(ctypes.c_int32),
-                                      ctypes.POINTER(ctypes.c_uint8)]
-    lib.SF_RetBroadcastIp.argtypes = [ctypes.POINTER(SfIpRecord)]
-
-    def check(what, code):
-        print(f"{what}: {code}")
-        if code != 0:
-            raise SystemExit(1)
-
-    check("OpenSF", lib.OpenSF())
-    try:
-        ip = SfIpRecord()
-        check("SF_RetBroadcastIp", lib.SF_RetBroadcastIp(ctypes.byref(ip)))
-        print("broadcast", ".".join(str(p) for p in ip.part))
-        reply = (ctypes.c_uint8 * 20480)()
-        for command in (b"NONE", b"VRAM"):
-            if command == b"VRAM":
-                check("CmdSet", lib.CmdSet(b"VRAM", 4, b"Hi py", 0))
-            check(f"Cmd2Frame {command.decode()}", lib.Cmd2Frame(command))
-            check("Send", lib.Send(0, 0))
-            frame, length = ctypes.c_int32(0), ctypes.c_int32(0)
-            answered = lib.SF_GetReturnValue(ctypes.byref(frame), ctypes.byref(length), reply)
-            data = bytes(reply[: length.value])
-            print(f"frames {frame.value}, answered {answered}, reply: {data.hex(' ').upper()}")
-            if answered != frame.value or data[4:8] != command or data[8] != 0:
-                raise SystemExit(1)
-    finally:
-        print("CloseSF:", lib.CloseSF())
+    with signlink.Library(path) as lib:
+        print("link", lib.link().name, "broadcast", ".".join(str(p) for p in lib.broadcast_ip()))
+        for command in ("NONE", "VRAM"):
+            if command == "VRAM":
+                lib.cmd_set("VRAM", 4, "Hi py")
+            lib.cmd2frame(command)
+            lib.send()
+            reply = lib.get_return_value(0)
+            print(f"{command}: frames {reply.frames}, answered {reply.frames_success}, "
+                  f"reply: {reply.data.hex(' ').upper()}")
+            if reply.frames_success != reply.frames or reply.data[4:8] != command.encode() or reply.data[8] != 0:
+                return 1
+    return 0
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) > 2:
         sys.exit(__doc__)
-    main(sys.argv[1])
+    try:
+        sys.exit(main(sys.argv[1] if len(sys.argv) == 2 else None))
+    except signlink.SignlinkError as error:
+        sys.exit(f"host.py: {error}")

@@ -25,7 +25,10 @@ def main(argv):
             sys.exit("signsim did not get ready")
         host, port = tcp.rsplit(":", 1)
         with tempfile.TemporaryDirectory(prefix="signlink-example-") as folder:
-            shutil.copy(library, os.path.join(folder, "libsignlink.so"))
+            # The file under its SONAME, for hosts linked with -lsignlink, and the
+            # development name beside it.
+            shutil.copy(library, os.path.join(folder, "libsignlink.so.1"))
+            os.symlink("libsignlink.so.1", os.path.join(folder, "libsignlink.so"))
             shutil.copy(os.path.join(data, "CmdSet.cfg"), folder)
             with open(os.path.join(folder, "SendFrame.cfg"), "w") as settings:
                 settings.write(f"[Setup]\nCommuPort=TCP\n[Argv]\nScreenID=65278\nBroadCastId={host}\nPort={port}\n")

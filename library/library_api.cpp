@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "library/command_builder.h"
+#include "library/files_folder.h"
 #include "library/library_files.h"
 #include "library/link_settings.h"
 #include "library/param_value.h"
@@ -41,7 +42,13 @@ Library::Library(std::string libraryPath) : libraryPath_(std::move(libraryPath))
 int Library::Open()
 {
     if (files_) return kAlreadyOpen;
-    LibraryFiles files = LibraryFiles::In(platform::DirectoryOf(libraryPath_));
+    const FilesFolder where = ChooseFilesFolder(FolderInputsFromProcess(libraryPath_));
+    if (where.source == FolderSource::ConfigFolder) {
+        std::string error;
+        if (!SeedFilesFolder(where.folder, SamplesFolder(platform::DirectoryOf(libraryPath_)), error))
+            return kFileWrite;
+    }
+    LibraryFiles files = LibraryFiles::In(where.folder);
     if (!IsRegularFile(files.cmdSet) || !IsRegularFile(files.sendFrame)) return kFilesMissing;
     if (!WriteKeys(files.sendFrame, {{kTechServer, kKeyEmail, std::string(kContactAddress)}}))
         return kFileWrite;

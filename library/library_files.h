@@ -4,7 +4,7 @@
 
 namespace signlink {
 
-// The four files beside the library.
+// The four files in the library's folder.
 inline constexpr std::string_view kCmdSetFile = "CmdSet.cfg";
 inline constexpr std::string_view kSendFrameFile = "SendFrame.cfg";
 inline constexpr std::string_view kFrameInputFile = "FrameInput.dat";

@@ -16,7 +16,7 @@ const char* ResultMeaning(int code)
         case kCloseNotOpen:
             return "the library is not open";
         case kFilesMissing:
-            return "CmdSet.cfg or SendFrame.cfg is missing beside the library";
+            return "CmdSet.cfg or SendFrame.cfg is missing from the library's folder";
         case kParamIncomplete:
             return "the parameter's definition is incomplete";
         case kParamValue:
@@ -24,7 +24,7 @@ const char* ResultMeaning(int code)
         case kSerialSettings:
             return "COM is 0 or absent, or ScreenID is outside 0..65535";
         case kFileWrite:
-            return "a file beside the library cannot be written";
+            return "a file in the library's folder cannot be written";
         case kInternal:
             return "the system refused a resource";
         case kBadArgument:

@@ -1,8 +1,14 @@
 /*
  * signlink: turns named commands into frames for LED message signs and sends them.
  *
- * The library keeps its inputs and outputs in four INI files beside the library
- * file itself (the folder of libsignlink.so, whatever the host's working folder):
+ * The library keeps its inputs and outputs in four INI files in one folder, chosen
+ * by OpenSF (the host's working folder plays no part):
+ *   1. $SIGNLINK_DIR when set and not empty, used as it is;
+ *   2. else the folder of the library file (libsignlink.so.1) when it is writable;
+ *   3. else $XDG_CONFIG_HOME/signlink (default ~/.config/signlink), created when
+ *      missing and given copies of the installed sample CmdSet.cfg and
+ *      SendFrame.cfg (<prefix>/share/signlink) that it does not hold yet.
+ * `signlink-cli show` prints the folder in use. The files:
  *   CmdSet.cfg       command definitions           (must exist for OpenSF)
  *   SendFrame.cfg    link settings                 (must exist for OpenSF)
  *   FrameInput.dat   frames to send, by Cmd2Frame  (created when first written)
@@ -17,6 +23,16 @@
 #define SIGNLINK_H
 
 #include <stdint.h>
+
+/* The version of this header and of the library it belongs to; the library file is
+ * libsignlink.so.<MAJOR>.<MINOR>.<PATCH> with the SONAME libsignlink.so.<MAJOR>. */
+#define SIGNLINK_VERSION_MAJOR 1
+#define SIGNLINK_VERSION_MINOR 0
+#define SIGNLINK_VERSION_PATCH 0
+#define SIGNLINK_VERSION "1.0.0"
+/* One number that grows with every release, for #if tests: 10000 for 1.0.0. */
+#define SIGNLINK_VERSION_NUMBER \
+    (SIGNLINK_VERSION_MAJOR * 10000 + SIGNLINK_VERSION_MINOR * 100 + SIGNLINK_VERSION_PATCH)
 
 #ifdef __cplusplus
 extern "C" {
@@ -34,7 +50,7 @@ enum SfResult {
     SF_ERR_ALREADY_OPEN = 1001,
     /* CloseSF: not open */
     SF_ERR_CLOSE_NOT_OPEN = 1002,
-    /* OpenSF: CmdSet.cfg or SendFrame.cfg missing beside the library */
+    /* OpenSF: CmdSet.cfg or SendFrame.cfg missing from the library's folder */
     SF_ERR_FILES_MISSING = 1010,
     /* CmdSet: the parameter's VALU or TYPE is absent, or its BYTE absent or >= 1024 */
     SF_ERR_PARAM_INCOMPLETE = 1011,
@@ -42,7 +58,8 @@ enum SfResult {
     SF_ERR_PARAM_VALUE = 1012,
     /* Send, serial link: COM is 0 or absent, or ScreenID outside 0..65535 */
     SF_ERR_SERIAL_SETTINGS = 1020,
-    /* a file beside the library cannot be written; it is left as it was */
+    /* a file in the library's folder (or the folder itself) cannot be written; a
+     * file is then left as it was */
     SF_ERR_FILE_WRITE = 1030,
     /* the system refused a resource (memory); nothing further was done */
     SF_ERR_INTERNAL = -1,
@@ -87,10 +104,11 @@ typedef struct SfIpRecord {
     int32_t part[4];
 } SfIpRecord;
 
-/* Opens the library: both CmdSet.cfg and SendFrame.cfg must lie beside it; writes
+/* Opens the library: chooses its folder (see above, seeding the config folder when
+ * that is the one); CmdSet.cfg and SendFrame.cfg must lie there; writes
  * [TechServer] Email into SendFrame.cfg.
- * 0, 1001 already open, 1010 a file missing, 1030 SendFrame.cfg cannot be written
- * (the library then stays closed). */
+ * 0, 1001 already open, 1010 a file missing, 1030 the config folder or
+ * SendFrame.cfg cannot be written (the library then stays closed). */
 int32_t OpenSF(void);
 
 /* Closes the library; the four files stay as they are. 0, 1002 not open. */

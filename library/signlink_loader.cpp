@@ -1,6 +1,9 @@
 #include "library/signlink_loader.h"
 
 #include <dlfcn.h>
+#include <link.h>
+
+#include <cstdlib>
 
 namespace signlink {
 namespace {
@@ -44,6 +47,14 @@ std::unique_ptr<LoadedLibrary> LoadedLibrary::Load(const std::string& path, std:
                        Bind(h, "SF_GetReturnValue", l.SF_GetReturnValue, error);
     if (!bound) return nullptr;
     return library;
+}
+
+std::string LoadedLibrary::Path() const
+{
+    link_map* map = nullptr;
+    if (dlinfo(handle_, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name) return {};
+    std::unique_ptr<char, decltype(&std::free)> real(::realpath(map->l_name, nullptr), &std::free);
+    return real ? std::string(real.get()) : std::string(map->l_name);
 }
 
 LoadedLibrary::~LoadedLibrary()

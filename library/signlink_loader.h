@@ -24,6 +24,9 @@ public:
     LoadedLibrary(const LoadedLibrary&) = delete;
     LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
+    // The full path of the file that was loaded (the loader may have searched for it).
+    std::string Path() const;
+
     int32_t (*OpenSF)(void) = nullptr;
     int32_t (*CloseSF)(void) = nullptr;
     int32_t (*SF_RetComPort)(SfComPortRecord*) = nullptr;

@@ -40,7 +40,7 @@ CommandLine Fail(std::string message) { return {std::nullopt, std::move(message)
 
 std::string Usage()
 {
-    return "usage: signsim [options]\n"
+    return "Usage: signsim [OPTION]...\n"
            "  --tcp ADDRESS:PORT    listen on TCP (default 127.0.0.1:2015 without --pty; port 0: a free "
            "port)\n"
            "  --pty LINK            offer a pseudo-terminal; LINK becomes a symlink to its device\n"

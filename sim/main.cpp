@@ -19,6 +19,14 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "signsim " SIGNTOOLS_VERSION "\n";
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--help") {
+        std::cout << sim::Usage();
+        return 0;
+    }
     const sim::CommandLine commandLine = sim::ParseCommandLine(args);
     if (!commandLine.config) {
         if (!commandLine.error.empty()) std::cerr << "signsim: " << commandLine.error << '\n';

@@ -19,3 +19,4 @@ target_link_libraries(signsim_core PUBLIC signprotocol)
 
 add_executable(signsim ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(signsim PRIVATE signsim_core)
+target_compile_definitions(signsim PRIVATE SIGNTOOLS_VERSION="${PROJECT_VERSION}")

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,46 +8,41 @@
 
 #include "bench/shell/batch_runner.h"
 #include "bench/shell/bench_application.h"
+#include "bench/shell/command_line.h"
 #include "bench/shell/home_folder.h"
 #include "bench/shell/tform1.h"
 
-namespace {
-
-struct Arguments {
-    std::optional<std::string> home;
-    std::optional<std::string> batch;
-    std::string error;
-};
-
-Arguments ReadArguments(int argc, char** argv)
-{
-    Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if ((argument == "--home" || argument == "--batch") && i + 1 < argc) {
-            (argument == "--home" ? arguments.home : arguments.batch) = argv[++i];
-        } else if (argument == "--home" || argument == "--batch") {
-            arguments.error = argument + " needs a value";
-        }
-        // Anything else is left to the toolkit (-platform, -style, ...).
-    }
-    return arguments;
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    const Arguments arguments = ReadArguments(argc, argv);
+    QStringList words;
+    for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+    const shell::BenchArguments arguments = shell::ParseBenchArguments(words);
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "signbench: %s\nusage: signbench [--home DIR] [--batch FILE]\n", arguments.error.c_str());
+        std::fprintf(stderr, "signbench: %s\nTry 'signbench --help' for more information.\n",
+                     arguments.error.c_str());
         return 2;
     }
-    const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
-    if (arguments.batch || noDisplay) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (arguments.help) {
+        std::fputs(shell::BenchUsage().c_str(), stdout);
+        return 0;
     }
-    shell::BenchApplication application(argc, argv);
+    if (arguments.version) {
+        std::fputs("signbench " SIGNBENCH_VERSION "\n", stdout);
+        return 0;
+    }
+    if (const std::string why = shell::NoDisplayReason(arguments, shell::DisplayInputsFromProcess());
+        !why.empty()) {
+        std::fprintf(stderr, "signbench: %s\n", why.c_str());
+        return 1;
+    }
+    if (arguments.batch) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    } else if (arguments.platform) {
+        ::setenv("QT_QPA_PLATFORM", arguments.platform->c_str(), 1);
+    }
+    // Every argument is read above; the toolkit gets none of them.
+    int toolkitArgc = 1;
+    shell::BenchApplication application(toolkitArgc, argv);
 
     QFile shipped(":/seed/setup.cfg");
     const std::string shippedSettings =

@@ -49,6 +49,7 @@
 #include "bench/shell/control_text.h"
 #include "bench/shell/dialog_filter.h"
 #include "bench/shell/link_settings.h"
+#include "bench/shell/monitor_keeper.h"
 #include "bench/shell/named_controls.h"
 #include "bench/shell/script_lists.h"
 #include "bench/shell/tcp_target.h"
@@ -301,6 +302,9 @@ QWidget* TForm1::BuildMonitor()
     MemoOut->setFont(courier);
     MemoOut->setStyleSheet("color: navy;");
     column->addWidget(MemoOut, 1);
+    monitorKeeper_ =
+        new MonitorKeeper(*MemoOut, {*this, [this](const std::string& text) { ShowError(text); }}, monitor);
+    header->insertWidget(3, monitorKeeper_);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(Hide, &QPushButton::clicked, this, &TForm1::HideClick);
@@ -681,7 +685,7 @@ void TForm1::MonitorLog(const std::string& tag, const std::string& text, bool se
 
 void TForm1::AppendLine(const std::string& line)
 {
-    MemoOut->appendPlainText(Q(line));
+    MemoOut->appendPlainText(monitorKeeper_->Shown(line));
     if (batch_) {
         batch_->print(line);
     }

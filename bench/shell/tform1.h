@@ -32,6 +32,7 @@ class SendTextPage;
 namespace shell {
 
 class ClickLabel;
+class MonitorKeeper;
 
 // What a batch run answers in place of the operator, and where it prints.
 struct BatchSession {
@@ -173,6 +174,7 @@ private:
     QCheckBox* CheckBoxComment = nullptr;
     QComboBox* ComboBoxLong = nullptr;
     SendTextPage* sendTextPage_ = nullptr;
+    MonitorKeeper* monitorKeeper_ = nullptr;
 };
 
 }  // namespace shell

@@ -13,6 +13,7 @@ add_executable(shell_tests
   ${CMAKE_CURRENT_LIST_DIR}/batch_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/transfer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_wait_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/monitor_test.cpp
 )
 target_link_libraries(shell_tests PRIVATE benchwindow testsupport GTest::gtest)
 add_dependencies(shell_tests signbench signsim)
