@@ -26,19 +26,22 @@ struct SimConfig {
     long baud = 0;        // paces the pty at this many baud; 0: as fast as it goes
     Faults faults;
     std::optional<long long> faultCount;  // nullopt: every frame gets the faults
-    SimOptions options;                   // --option NAME=VALUE, --reply-data and unknown --name value pairs
+    SimOptions options;                   // --reply-data and the families' settings
 };
 
 struct CommandLine {
-    std::optional<SimConfig> config;  // nullopt: see error
-    std::string error;
+    std::optional<SimConfig> config;  // nullopt: see error, or help or version was asked
+    std::string error;                // names the wrong option or value
+    bool help = false;
+    bool version = false;
 };
 
-// Reads the arguments after the program name. Without --tcp and --pty the sign
-// listens on 127.0.0.1:2015.
+// Reads the arguments after the program name (GNU long options: "--name value",
+// "--name=value", unambiguous abbreviations). Without --tcp and --pty the sign
+// listens on 127.0.0.1:2015. Not reentrant: it uses the C library's option parser.
 CommandLine ParseCommandLine(std::span<const std::string> args);
 
-// One line per option, for --help and for errors.
+// The --help text.
 std::string Usage();
 
 }  // namespace sim

@@ -47,7 +47,7 @@ DeviceFamily::DeviceFamily(const SimOptions& options, Now now) : now_(std::move(
     setSeconds_ = duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
     countdownMark_ = setAt_;
     adc_ = std::array<std::uint16_t, 3>{0, 0, 0};
-    if (const auto it = options.find("adc"); it != options.end()) {
+    if (const auto it = options.find(kAdcOption); it != options.end()) {
         adc_ = ParseAdc(it->second);
         if (!adc_)
             std::cerr << "signsim: --adc wants A1,A2,A3 (each 0 to 65535), not \"" << it->second

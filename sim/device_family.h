@@ -24,6 +24,7 @@ public:
     static constexpr const char* kSubVersion = "SUB V1.2";
     static constexpr const char* kAvrVersion = "AVR V2.5";
     static constexpr const char* kBoardName = "K77T05 signsim";
+    static constexpr const char* kAdcOption = "adc";  // --adc A1,A2,A3: the analogue inputs
 
     // Status of a request whose data the sign cannot take.
     static constexpr std::uint8_t kStatusRejected = 0x01;

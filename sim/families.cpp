@@ -24,4 +24,9 @@ std::vector<std::unique_ptr<CommandFamily>> MakeFamilies(const SimOptions& optio
     return families;
 }
 
+std::vector<std::string_view> FamilySettingNames()
+{
+    return {DeviceFamily::kAdcOption, OgifFamily::kStoreOption, OgifFamily::kAnswerOption};
+}
+
 }  // namespace sim

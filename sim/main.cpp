@@ -19,19 +19,18 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "signsim " SIGNTOOLS_VERSION "\n";
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == "--help") {
+    const sim::CommandLine commandLine = sim::ParseCommandLine(args);
+    if (commandLine.help) {
         std::cout << sim::Usage();
         return 0;
     }
-    const sim::CommandLine commandLine = sim::ParseCommandLine(args);
+    if (commandLine.version) {
+        std::cout << "signsim " SIGNTOOLS_VERSION "\n";
+        return 0;
+    }
     if (!commandLine.config) {
-        if (!commandLine.error.empty()) std::cerr << "signsim: " << commandLine.error << '\n';
-        std::cerr << sim::Usage();
-        return commandLine.error.empty() ? 0 : 2;
+        std::cerr << "signsim: " << commandLine.error << "\nTry 'signsim --help' for more information.\n";
+        return 2;
     }
     const sim::SimConfig& config = *commandLine.config;
 
