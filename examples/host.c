@@ -1,6 +1,7 @@
 /* A tiny host of libsignlink.so: writes the text of RAM variable 3 into the VRAM
  * command of CmdSet.cfg, builds and sends its frame, and prints the sign's reply.
- * Build: cc host.c -I<source>/library -L<folder of libsignlink.so> -lsignlink */
+ * Build: cc host.c $(pkg-config --cflags --libs signlink)  (or -I<source>/library
+ *        -L<folder of libsignlink.so> -lsignlink from a build folder) */
 #include <stdio.h>
 
 #include "signlink.h"
