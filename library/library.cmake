@@ -47,7 +47,11 @@ set_target_properties(signlink PROPERTIES
   LINK_DEPENDS ${SIGNLINK_DIR}/signlink.map)
 # Only the fourteen exports are visible, whatever the static parts inside declare.
 target_link_options(signlink PRIVATE
-  -Wl,--version-script=${SIGNLINK_DIR}/signlink.map -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+  -Wl,--version-script=${SIGNLINK_DIR}/signlink.map -Wl,--exclude-libs,ALL)
+# In sanitizer and fuzz builds the host program carries the sanitizer runtime.
+if(NOT SIGN_SANITIZE AND NOT SIGN_FUZZ)
+  target_link_options(signlink PRIVATE -Wl,--no-undefined)
+endif()
 
 add_library(signlinkloader STATIC ${SIGNLINK_DIR}/signlink_loader.cpp ${SIGNLINK_DIR}/result_codes.cpp)
 target_include_directories(signlinkloader PUBLIC ${PROJECT_SOURCE_DIR})
