@@ -60,7 +60,8 @@ ProfileSnapshot::ProfileSnapshot(std::string_view content)
         const std::size_t newline = content.find('\n');
         std::string_view line = content.substr(0, newline);
         content = newline == std::string_view::npos ? std::string_view{} : content.substr(newline + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // A CR is a line end only before LF, as the settings writer reads lines.
+        if (newline != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::string_view text = Trim(line);
         if (text.empty() || text.front() == ';' || text.front() == '#') continue;
         if (text.front() == '[') {
