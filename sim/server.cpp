@@ -157,7 +157,9 @@ void Server::PtyGone(Clock::time_point now)
     pty_.out.clear();
     pty_.unsent = 0;
     pty_.blocked = false;
-    ptyRetryAt_ = now + std::chrono::milliseconds(settings_.ptyRetryMs);
+    if (ptyRetry_ == Clock::duration::zero()) ptyRetry_ = std::chrono::microseconds(settings_.ptyFirstRetryUs);
+    ptyRetryAt_ = now + ptyRetry_;
+    ptyRetry_ = std::min<Clock::duration>(ptyRetry_ * 2, std::chrono::milliseconds(settings_.ptyRetryMs));
 }
 
 void Server::FeedPtyInbound(Clock::time_point now, bool all)
@@ -182,6 +184,7 @@ void Server::ServePty(PtyLink& pty, short revents, Clock::time_point now)
         const ssize_t n = read(pty.MasterFd(), ptyIn_.bytes.data(), kReadChunk);
         ptyIn_.bytes.resize(std::max<ssize_t>(n, 0));
         if (n > 0) {
+            ptyRetry_ = Clock::duration::zero();
             ptyIn_.readAt = now;
             FeedPtyInbound(now, false);
             return;
@@ -251,12 +254,17 @@ std::string Server::Run(TcpListener* listener, PtyLink* pty, int stopFd)
             polled.push_back(&client);
         }
 
-        int timeoutMs = -1;
+        // Waits below a millisecond matter to the pacing and the pty retry.
+        timespec timeout{};
+        const timespec* timeoutAt = nullptr;
         if (wake) {
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*wake - Clock::now()).count();
-            timeoutMs = static_cast<int>(std::clamp<long long>(left, 0, 60'000));
+            const long long left = std::clamp<long long>(
+                std::chrono::ceil<std::chrono::microseconds>(*wake - Clock::now()).count(), 0, 60'000'000);
+            timeout.tv_sec = static_cast<time_t>(left / 1'000'000);
+            timeout.tv_nsec = static_cast<long>(left % 1'000'000) * 1000;
+            timeoutAt = &timeout;
         }
-        if (poll(fds.data(), fds.size(), timeoutMs) < 0) {
+        if (ppoll(fds.data(), fds.size(), timeoutAt, nullptr) < 0) {
             if (errno == EINTR) continue;
             return std::string("poll: ") + std::strerror(errno);
         }

@@ -27,7 +27,12 @@ public:
 
     struct Settings {
         int quietGapMs = 30;  // bytes outside frames are reported after this much silence
-        int ptyRetryMs = 10;  // while no client holds the pty open, look again after this
+        // While no client holds the pty open the sign looks again after a wait that
+        // starts at ptyFirstRetryUs and doubles up to ptyRetryMs: a client that closes
+        // and reopens the line at once (the bench does for every exchange) loses
+        // almost nothing, an idle line costs few wake-ups.
+        int ptyFirstRetryUs = 100;
+        int ptyRetryMs = 10;
         long ptyBaud = 0;     // paces the pty like a serial line at this speed; 0: no pacing
         std::size_t maxUnsent = 64 * 1024;  // stop reading a source while more replies than this wait
     };
@@ -87,6 +92,7 @@ private:
     Source pty_;
     Inbound ptyIn_;
     Clock::time_point ptyRetryAt_{};
+    Clock::duration ptyRetry_{};  // the next wait after the pty was found closed
 };
 
 }  // namespace sim
