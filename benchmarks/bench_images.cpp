@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -42,6 +43,13 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double ProcessCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 // A folder under $TMPDIR for the pty link and the file, removed with its content.
@@ -156,7 +164,12 @@ public:
         request_.serial.timeoutMs = 2000;
     }
 
-    void AppendLine(const std::string& line) override { (void)line; }
+    void AppendLine(const std::string& line) override
+    {
+        if (lastLines.size() == 12) lastLines.erase(lastLines.begin());
+        lastLines.push_back(line);
+    }
+    std::vector<std::string> lastLines;  // the end of the monitor, shown when a download fails
     std::string SignIdText() const override { return "65278"; }
     void SetHexData(const std::string& frameText) override { hexData_ = frameText; }
     std::string HexData() const override { return hexData_; }
@@ -266,6 +279,7 @@ std::string WriteFile(const std::string& path, std::size_t size)
 
 struct Download {
     double seconds = 0;
+    double cpuSeconds = 0;  // this process's own share
     int pages = 0;
     std::size_t lineBytes = 0;
     bool complete = false;
@@ -280,13 +294,19 @@ Download Run(const std::string& simPath, const std::string& folder, const std::s
     images::DownloadOptions options;
     options.path = file;
     const auto start = Clock::now();
+    const double cpu0 = ProcessCpuSeconds();
     const images::DownloadResult result = images::DownloadImageFile(host, options);
     Download d;
     d.seconds = SecondsSince(start);
+    d.cpuSeconds = ProcessCpuSeconds() - cpu0;
     d.pages = host.pages;
     d.lineBytes = host.sentBytes + host.receivedBytes;
     d.complete = result.end == images::DownloadEnd::Complete;
     for (const std::string& box : host.boxes) std::cerr << "bench-images: box: " << box << '\n';
+    if (!d.complete) {
+        std::cerr << "bench-images: the download ended early; the monitor's last lines:\n";
+        for (const std::string& line : host.lastLines) std::cerr << "  " << line.substr(0, 160) << '\n';
+    }
     return d;
 }
 
@@ -369,8 +389,10 @@ int main(int argc, char** argv)
                     paced.complete ? "" : " (INCOMPLETE)");
 
         const Download unpaced = Run(simPath, dir.Path(), file, {}, baud);
-        std::printf("unpaced pty: %.3f s for %d pages, %.3f ms a page%s\n", unpaced.seconds, unpaced.pages,
-                    unpaced.seconds * 1e3 / unpaced.pages, unpaced.complete ? "" : " (INCOMPLETE)");
+        std::printf("  the bench's own CPU: %.3f ms a page\n", paced.cpuSeconds * 1e3 / paced.pages);
+        std::printf("unpaced pty: %.3f s for %d pages, %.3f ms a page (the bench's own CPU %.3f ms)%s\n",
+                    unpaced.seconds, unpaced.pages, unpaced.seconds * 1e3 / unpaced.pages,
+                    unpaced.cpuSeconds * 1e3 / unpaced.pages, unpaced.complete ? "" : " (INCOMPLETE)");
         return paced.complete && unpaced.complete ? 0 : 1;
     } catch (const std::exception& e) {
         std::cerr << "bench-images: " << e.what() << '\n';
