@@ -28,6 +28,15 @@ const char* AnomalyTag(ReaderEvent::Kind kind)
     return "?";
 }
 
+// The end marker crosses the line as one: a client stops reading at the closing 7E
+// and closes the port at once, so the marker's 00 must already be there; written
+// after that 7E it could land in the client's next exchange.
+template <typename Pending>
+bool OnlyEndMarkerLeft(const Pending& pending)
+{
+    return pending.bytes.size() - pending.written == 2 && pending.bytes[pending.written] == 0x7E;
+}
+
 void Earliest(std::optional<Clock::time_point>& wake, Clock::time_point at)
 {
     if (!wake || at < *wake) wake = at;
@@ -92,7 +101,12 @@ Server::WriteResult Server::WriteDue(int fd, Source& source, bool isSocket, bool
         Pending& head = source.out.front();
         while (head.written < head.bytes.size()) {
             const std::uint8_t* at = head.bytes.data() + head.written;
-            const std::size_t left = source.txLine.Take(head.due, now, head.bytes.size() - head.written);
+            const std::size_t waiting = head.bytes.size() - head.written;
+            std::size_t left = source.txLine.Take(head.due, now, waiting);
+            if (left + 1 == waiting && head.bytes[head.bytes.size() - 2] == 0x7E) {
+                source.txLine.GiveBack(1);  // the closing 7E waits for its 00, see OnlyEndMarkerLeft
+                --left;
+            }
             if (left == 0) return WriteResult::Ok;  // the next byte is still on the line
             const ssize_t n = isSocket ? send(fd, at, left, MSG_NOSIGNAL | MSG_DONTWAIT) : write(fd, at, left);
             if (n < static_cast<ssize_t>(left))
@@ -241,8 +255,12 @@ std::string Server::Run(TcpListener* listener, PtyLink* pty, int stopFd)
         if (pty && now >= ptyRetryAt_) {
             const short in = ptyIn_.bytes.empty() && pty_.unsent <= settings_.maxUnsent ? POLLIN : 0;
             fds.push_back({pty->MasterFd(), static_cast<short>(in | (pty_.blocked ? POLLOUT : 0)), 0});
-            if (!pty_.blocked && !pty_.out.empty())
-                Earliest(wake, pty_.txLine.NextDone(pty_.out.front().due));
+            if (!pty_.blocked && !pty_.out.empty()) {
+                const Pending& next = pty_.out.front();
+                const Clock::duration hold =
+                    OnlyEndMarkerLeft(next) ? pty_.txLine.ByteTime() : Clock::duration{};
+                Earliest(wake, pty_.txLine.NextDone(next.due) + hold);
+            }
         }
         const std::size_t firstClient = fds.size();
         for (Client& client : clients_) {

@@ -235,6 +235,19 @@ TEST_P(SendImageDownload, SignIdWithMarkerBytesIsEscapedOnEveryPage)
     EXPECT_EQ(rig.Stored("200.ogif"), Pattern(300));
 }
 
+// On a pty paced like a 115200 baud line every page is answered in its own
+// exchange: nothing of one reply spills into the next.
+TEST(SendImagePacedDownload, EveryPageIsAnsweredOnAPacedLine)
+{
+    Rig rig(true, {"--baud", "115200"});
+    const Bytes file = Pattern(40 * 248);
+    rig.Open(rig.WriteFile("paced.obmp", file));
+    rig.Click("BtnOgif");
+    EXPECT_EQ(rig.Frames().size(), 41u);
+    EXPECT_TRUE(rig.host.boxes.empty());
+    EXPECT_EQ(rig.Stored("200.ogif"), file);
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, SendImageDownload, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Pty" : "Tcp"; });
 
