@@ -100,6 +100,14 @@ std::optional<std::string> ProfileText::Find(std::string_view section, std::stri
     return line.body.substr(line.valueAt);
 }
 
+void ProfileText::EndLine(Line& line, const std::string& end)
+{
+    if (!line.end.empty()) return;
+    // A last line ending in CR keeps that CR in its value: a plain LF after it would
+    // make the pair a line end.
+    line.end = !line.body.empty() && line.body.back() == '\r' ? "\r\n" : end;
+}
+
 std::string ProfileText::LineEnd() const
 {
     // New lines follow the file's own line ends.
@@ -121,12 +129,12 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
         std::size_t after = span->header;
         for (std::size_t i = span->header + 1; i < span->end; ++i)
             if (lines_[i].kind == Kind::Key) after = i;
-        if (lines_[after].end.empty()) lines_[after].end = end;
+        EndLine(lines_[after], end);
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
                       Classify(std::string(Trimmed(key)) + "=" + std::string(value), end));
         return;
     }
-    if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = end;
+    if (!lines_.empty()) EndLine(lines_.back(), end);
     lines_.push_back(Classify("[" + std::string(Trimmed(section)) + "]", end));
     lines_.push_back(Classify(std::string(Trimmed(key)) + "=" + std::string(value), end));
 }

@@ -42,6 +42,7 @@ private:
     std::optional<Span> FirstSection(std::string_view section) const;
     std::optional<std::size_t> KeyIn(Span span, std::string_view key) const;
     std::string LineEnd() const;
+    static void EndLine(Line& line, const std::string& end);
 
     std::vector<Line> lines_;
 };
