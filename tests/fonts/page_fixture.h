@@ -24,9 +24,9 @@ protected:
 
     std::string FontFolder() const { return home.File("_font"); }
     std::string FontFile(const std::string& name) const { return FontFolder() + "/" + name; }
-    void MakeFont(const std::string& name, const FontSpec& spec)
+    void MakeFont(const std::string& name, const FontHeaderFields& font)
     {
-        WriteFile(FontFile(name), FontBytes(spec));
+        WriteFile(FontFile(name), FontBytes(font));
     }
 
     template <typename Control = QWidget>
